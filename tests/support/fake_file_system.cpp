@@ -1,0 +1,245 @@
+#include "support/fake_file_system.h"
+
+#include <algorithm>
+
+#include "platform/text.h"
+
+namespace bingo::test {
+
+std::string FakeFileSystem::key(const std::string& path) {
+  std::string k = toUpperAscii(path);
+  std::replace(k.begin(), k.end(), '/', '\\');
+  while (k.size() > 1 && k.back() == '\\') k.pop_back();
+  return k;
+}
+
+std::string FakeFileSystem::parentOf(const std::string& k) {
+  const auto pos = k.find_last_of('\\');
+  if (pos == std::string::npos) return "";  // relative name: the working directory
+  return k.substr(0, pos);
+}
+
+bool FakeFileSystem::isRoot(const std::string& k) {
+  if (k.empty()) return true;                                           // working directory
+  if (k.size() == 2 && k[1] == ':') return true;                        // drive root
+  if (k.rfind("\\\\", 0) == 0 && k.find('\\', 2) == std::string::npos) return true;  // \\HOST
+  return false;
+}
+
+bool FakeFileSystem::folderExists(const std::string& k) const { return isRoot(k) || m_folders.count(k) != 0; }
+
+bool FakeFileSystem::hasFolder(const std::string& path) const { return folderExists(key(path)); }
+
+void FakeFileSystem::addFolder(const std::string& path) {
+  const std::string k = key(path);
+  if (folderExists(k)) return;
+  const auto pos = path.find_last_of("\\/");
+  if (pos != std::string::npos) addFolder(path.substr(0, pos));
+  m_folders[k] = path;
+  m_folderOrder.push_back(path);
+}
+
+void FakeFileSystem::addFile(const std::string& path, std::vector<std::uint8_t> bytes) {
+  const auto pos = path.find_last_of("\\/");
+  if (pos != std::string::npos) addFolder(path.substr(0, pos));
+  const std::string k = key(path);
+  if (!m_files.count(k)) m_fileOrder.push_back(path);
+  m_files[k] = File{path, std::move(bytes)};
+}
+
+void FakeFileSystem::addTextFile(const std::string& path, std::string_view text) {
+  addFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+void FakeFileSystem::fail(FileOp op, const std::string& path, int code) {
+  m_failures[{op, path == "*" ? "*" : key(path)}] = code;
+}
+
+int FakeFileSystem::failure(FileOp op, const std::string& path) const {
+  if (auto it = m_failures.find({op, "*"}); it != m_failures.end()) return it->second;
+  if (auto it = m_failures.find({op, key(path)}); it != m_failures.end()) return it->second;
+  return 0;
+}
+
+std::vector<std::uint8_t> FakeFileSystem::bytes(const std::string& path) const {
+  auto it = m_files.find(key(path));
+  return it == m_files.end() ? std::vector<std::uint8_t>{} : it->second.bytes;
+}
+
+std::string FakeFileSystem::text(const std::string& path) const {
+  const auto b = bytes(path);
+  return std::string(b.begin(), b.end());
+}
+
+std::vector<std::string> FakeFileSystem::filePaths() const {
+  std::vector<std::string> out;
+  for (const auto& p : m_fileOrder)
+    if (m_files.count(key(p))) out.push_back(p);
+  return out;
+}
+
+std::vector<std::string> FakeFileSystem::folderPaths() const {
+  std::vector<std::string> out;
+  for (const auto& p : m_folderOrder)
+    if (m_folders.count(key(p))) out.push_back(p);
+  return out;
+}
+
+int FakeFileSystem::count(FileOp op) const {
+  auto it = m_counts.find(op);
+  return it == m_counts.end() ? 0 : it->second;
+}
+
+bool FakeFileSystem::exists(const std::string& path) {
+  note(FileOp::Exists);
+  if (failure(FileOp::Exists, path)) return false;
+  const std::string k = key(path);
+  return m_files.count(k) != 0 || m_folders.count(k) != 0;
+}
+
+bool FakeFileSystem::isFolder(const std::string& path) {
+  note(FileOp::Exists);
+  if (failure(FileOp::Exists, path)) return false;
+  return m_folders.count(key(path)) != 0;
+}
+
+std::optional<std::uint64_t> FakeFileSystem::fileSize(const std::string& path) {
+  note(FileOp::Size);
+  if (failure(FileOp::Size, path)) return std::nullopt;
+  auto it = m_files.find(key(path));
+  if (it == m_files.end()) return std::nullopt;
+  return it->second.bytes.size();
+}
+
+class FakeReadFile : public ReadFile {
+ public:
+  FakeReadFile(FakeFileSystem& fs, std::string path, std::vector<std::uint8_t> bytes)
+      : m_fs(fs), m_path(std::move(path)), m_bytes(std::move(bytes)) {}
+  IoStatus read(std::span<std::uint8_t> buffer, std::size_t& got) override {
+    m_fs.note(FileOp::Read);
+    got = 0;
+    if (int code = m_fs.failure(FileOp::Read, m_path)) return {code};
+    got = std::min(buffer.size(), m_bytes.size() - m_pos);
+    std::copy_n(m_bytes.begin() + static_cast<std::ptrdiff_t>(m_pos), got, buffer.begin());
+    m_pos += got;
+    return {};
+  }
+  IoStatus close() override {
+    m_fs.note(FileOp::Close);
+    return {m_fs.failure(FileOp::Close, m_path)};
+  }
+
+ private:
+  FakeFileSystem& m_fs;
+  std::string m_path;
+  std::vector<std::uint8_t> m_bytes;  // a snapshot taken at the open
+  std::size_t m_pos = 0;
+};
+
+IoStatus FakeFileSystem::openRead(const std::string& path, std::unique_ptr<ReadFile>& file) {
+  note(FileOp::Open);
+  file.reset();
+  if (int code = failure(FileOp::Open, path)) return {code};
+  const std::string k = key(path);
+  auto it = m_files.find(k);
+  if (it == m_files.end()) return {m_folders.count(k) ? EISDIR : ENOENT};
+  auto bytes = it->second.bytes;
+  if (auto lim = m_readLimits.find(k); lim != m_readLimits.end() && bytes.size() > lim->second)
+    bytes.resize(lim->second);
+  file = std::make_unique<FakeReadFile>(*this, path, std::move(bytes));
+  return {};
+}
+
+IoStatus FakeFileSystem::writeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+  note(FileOp::Write);
+  if (int code = failure(FileOp::Write, path)) return {code};
+  const std::string k = key(path);
+  if (!folderExists(parentOf(k))) return {ENOENT};
+  if (m_folders.count(k)) return {EISDIR};
+  auto it = m_files.find(k);
+  if (it == m_files.end()) {
+    m_fileOrder.push_back(path);
+    m_files[k] = File{path, {bytes.begin(), bytes.end()}};
+  } else {
+    it->second.bytes.assign(bytes.begin(), bytes.end());
+  }
+  return {};
+}
+
+IoStatus FakeFileSystem::appendFile(const std::string& path, std::string_view text) {
+  note(FileOp::Append);
+  if (int code = failure(FileOp::Append, path)) return {code};
+  const std::string k = key(path);
+  if (!folderExists(parentOf(k))) return {ENOENT};
+  if (m_folders.count(k)) return {EISDIR};
+  auto it = m_files.find(k);
+  if (it == m_files.end()) {
+    m_fileOrder.push_back(path);
+    it = m_files.emplace(k, File{path, {}}).first;
+  }
+  it->second.bytes.insert(it->second.bytes.end(), text.begin(), text.end());
+  return {};
+}
+
+IoStatus FakeFileSystem::removeFile(const std::string& path) {
+  note(FileOp::Remove);
+  if (int code = failure(FileOp::Remove, path)) return {code};
+  return {m_files.erase(key(path)) ? 0 : ENOENT};
+}
+
+IoStatus FakeFileSystem::makeFolder(const std::string& path) {
+  note(FileOp::MakeFolder);
+  if (int code = failure(FileOp::MakeFolder, path)) return {code};
+  const std::string k = key(path);
+  if (folderExists(k) || m_files.count(k)) return {EEXIST};
+  if (!folderExists(parentOf(k))) return {ENOENT};
+  m_folders[k] = path;
+  m_folderOrder.push_back(path);
+  return {};
+}
+
+std::optional<std::vector<std::string>> FakeFileSystem::listFiles(const std::string& folder,
+                                                                  const std::string& pattern) {
+  note(FileOp::List);
+  if (failure(FileOp::List, folder)) return std::nullopt;
+  const std::string k = key(folder);
+  if (!folderExists(k)) return std::nullopt;
+  std::vector<std::string> names;
+  for (const auto& [fileKey, file] : m_files) {
+    if (parentOf(fileKey) != k) continue;
+    const auto pos = file.givenPath.find_last_of("\\/");
+    std::string name = pos == std::string::npos ? file.givenPath : file.givenPath.substr(pos + 1);
+    if (wildcardMatch(pattern, name)) names.push_back(std::move(name));
+  }
+  return names;
+}
+
+IoStatus FakeFileSystem::moveFile(const std::string& from, const std::string& to) {
+  note(FileOp::Move);
+  if (int code = failure(FileOp::Move, from)) return {code};
+  if (int code = failure(FileOp::Move, to)) return {code};
+  auto it = m_files.find(key(from));
+  if (it == m_files.end()) return {ENOENT};
+  if (!folderExists(parentOf(key(to)))) return {ENOENT};
+  auto bytes = std::move(it->second.bytes);
+  m_files.erase(it);
+  const std::string k = key(to);
+  if (!m_files.count(k)) m_fileOrder.push_back(to);
+  m_files[k] = File{to, std::move(bytes)};
+  return {};
+}
+
+IoStatus FakeFileSystem::copyFile(const std::string& from, const std::string& to) {
+  note(FileOp::Copy);
+  if (int code = failure(FileOp::Copy, from)) return {code};
+  if (int code = failure(FileOp::Copy, to)) return {code};
+  auto it = m_files.find(key(from));
+  if (it == m_files.end()) return {ENOENT};
+  if (!folderExists(parentOf(key(to)))) return {ENOENT};
+  const std::string k = key(to);
+  if (!m_files.count(k)) m_fileOrder.push_back(to);
+  m_files[k] = File{to, it->second.bytes};
+  return {};
+}
+
+}  // namespace bingo::test

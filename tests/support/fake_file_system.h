@@ -1,0 +1,80 @@
+#pragma once
+// An in-memory file system keyed by Windows path texts (case-insensitive, like
+// Windows), that can refuse any single operation on any path. Every failure
+// branch of the console is testable with it, also as root.
+//
+// Roots that always exist: drive roots ("C:"), UNC host names ("\\SRV") and the
+// working directory (relative names). A UNC share ("\\SRV\net") exists only
+// when a test adds it.
+
+#include <cerrno>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace bingo::test {
+
+class FakeFileSystem : public FileSystem {
+ public:
+  // Test set-up.
+  void addFolder(const std::string& path);  // with all missing parents
+  void addFile(const std::string& path, std::vector<std::uint8_t> bytes);  // parents added too
+  void addTextFile(const std::string& path, std::string_view text);
+  // Refuses `op` on `path` (or on every path when path is "*") with errno `code`.
+  void fail(FileOp op, const std::string& path, int code = EACCES);
+  void clearFailures() { m_failures.clear(); }
+  // A read of this file delivers at most `limit` bytes in total, then reports end of file.
+  void shortenReads(const std::string& path, std::size_t limit) { m_readLimits[key(path)] = limit; }
+
+  // Inspection.
+  bool hasFile(const std::string& path) const { return m_files.count(key(path)) != 0; }
+  bool hasFolder(const std::string& path) const;
+  std::vector<std::uint8_t> bytes(const std::string& path) const;
+  std::string text(const std::string& path) const;
+  // Files and folders in creation order of their first appearance, as given.
+  std::vector<std::string> filePaths() const;
+  std::vector<std::string> folderPaths() const;
+  int count(FileOp op) const;  // how many times the operation was attempted
+
+  // FileSystem.
+  bool exists(const std::string& path) override;
+  bool isFolder(const std::string& path) override;
+  std::optional<std::uint64_t> fileSize(const std::string& path) override;
+  IoStatus openRead(const std::string& path, std::unique_ptr<ReadFile>& file) override;
+  IoStatus writeFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
+  IoStatus appendFile(const std::string& path, std::string_view text) override;
+  IoStatus removeFile(const std::string& path) override;
+  IoStatus makeFolder(const std::string& path) override;
+  std::optional<std::vector<std::string>> listFiles(const std::string& folder,
+                                                    const std::string& pattern) override;
+  IoStatus moveFile(const std::string& from, const std::string& to) override;
+  IoStatus copyFile(const std::string& from, const std::string& to) override;
+
+  // Normalised key: backslashes, upper case, no trailing separator.
+  static std::string key(const std::string& path);
+  static std::string parentOf(const std::string& normalisedKey);
+
+ private:
+  struct File {
+    std::string givenPath;
+    std::vector<std::uint8_t> bytes;
+  };
+  friend class FakeReadFile;
+
+  int failure(FileOp op, const std::string& path) const;
+  bool folderExists(const std::string& normalisedKey) const;
+  static bool isRoot(const std::string& normalisedKey);
+  void note(FileOp op) { ++m_counts[op]; }
+
+  std::map<std::string, File> m_files;
+  std::map<std::string, std::string> m_folders;  // key -> path as given
+  std::vector<std::string> m_fileOrder, m_folderOrder;
+  std::map<std::pair<FileOp, std::string>, int> m_failures;
+  std::map<std::string, std::size_t> m_readLimits;
+  std::map<FileOp, int> m_counts;
+};
+
+}  // namespace bingo::test
