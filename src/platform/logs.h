@@ -18,6 +18,8 @@ class Logs {
  public:
   // programPath: full path of the running program (the run and error logs sit beside it).
   Logs(FileSystem& fs, const Clock& clock, std::string programPath);
+  // The same with another log folder, whose parent stands for the installation folder.
+  Logs(FileSystem& fs, const Clock& clock, std::string programPath, std::string logFolder);
 
   void Log_Run(std::string_view message);
   void Log_Error(std::string_view message);
@@ -33,10 +35,16 @@ class Logs {
 
  private:
   void appendBesideProgram(std::string_view extension, std::string_view message);
+  // Makes the folder one level when it is missing; true when it is there now.
+  bool folderAvailable(const std::string& folder);
+  // File name in the log folder, or in the working directory when the folder is not available.
+  std::string logFileName(bool folderAvailable, const std::string& name) const;
 
   FileSystem& m_fs;
   const Clock& m_clock;
   std::string m_programPath;
+  std::string m_installFolder;
+  std::string m_logFolder;
 };
 
 // Program path with its extension replaced by `extension` (".log", ".ini", ...),

@@ -12,12 +12,17 @@ TEST(Wildcard, MatchesWindowsPatternsCaseInsensitively) {
     bool match;
   };
   const Row rows[] = {
-      {"??????N*.DG", "150101N1.DG", true},  {"??????N*.DG", "150101n1.dg", true},
-      {"??????N*.DG", "15010N1.DG", false},  {"??????N*.DG", "150101N1.DGX", false},
-      {"*", "", true},                       {"a*b*c", "aXXbYYc", true},
-      {"a*b*c", "aXXbYY", false},            {"??????N*.DG", "150101N.DG", true},
+      {"??????N*.DG", "150101N1.DG", true},
+      {"??????N*.DG", "150101n1.dg", true},
+      {"??????N*.DG", "15010N1.DG", false},
+      {"??????N*.DG", "150101N1.DGX", false},
+      {"*", "", true},
+      {"a*b*c", "aXXbYYc", true},
+      {"a*b*c", "aXXbYY", false},
+      {"??????N*.DG", "150101N.DG", true},
   };
-  for (const auto& row : rows) EXPECT_EQ(wildcardMatch(row.pattern, row.name), row.match) << row.pattern << " " << row.name;
+  for (const auto& row : rows)
+    EXPECT_EQ(wildcardMatch(row.pattern, row.name), row.match) << row.pattern << " " << row.name;
 }
 
 }  // namespace

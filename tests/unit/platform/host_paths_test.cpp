@@ -1,0 +1,86 @@
+#include "platform/host_paths.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "unit/platform/temp_folder.h"
+
+namespace bingo {
+namespace {
+
+TEST(HostPaths, MapsWindowsPathsOntoTheRootsMatchingCaseWhereNamesExist) {
+  test::TempFolder tmp;
+  tmp.file("c/Orma/Bingo/Arh/CfgW/CfgC2.cfg");
+  tmp.file("unc/srv7/NET/frame.DAT");
+  tmp.folder("c/Amb/x");
+  tmp.folder("c/AMB/x");
+  const HostPaths paths(HostRoots{tmp.path(), tmp / "unc"});
+
+  struct Row {
+    std::string windows;
+    std::string host;
+  };
+  const Row rows[] = {
+      {"C:\\Orma\\Bingo\\Arh\\CfgW\\CfgC2.cfg", tmp / "c/Orma/Bingo/Arh/CfgW/CfgC2.cfg"},
+      // An existing file is reused whatever the case of the text.
+      {"c:\\ORMA\\bingo\\ARH\\cfgw\\cfgc2.CFG", tmp / "c/Orma/Bingo/Arh/CfgW/CfgC2.cfg"},
+      {"C:/Orma/Bingo/Arh/CfgW", tmp / "c/Orma/Bingo/Arh/CfgW"},
+      {"C:\\Orma\\Bingo\\Arh\\", tmp / "c/Orma/Bingo/Arh"},
+      // New names keep their case below the part that exists.
+      {"C:\\orma\\bingo\\Arh\\Log\\261206.Txt", tmp / "c/Orma/Bingo/Arh/Log/261206.Txt"},
+      {"D:\\Orma\\Wav", tmp / "d/Orma/Wav"},
+      {"C:", tmp / "c"},
+      {"\\\\SRV7\\net\\Frame.dat", tmp / "unc/srv7/NET/frame.DAT"},
+      {"\\\\Other\\net\\Off1.txt", tmp / "unc/Other/net/Off1.txt"},
+      // Two entries differing only in case: no unique match, the given name stays.
+      {"C:\\amB\\x", tmp / "c/amB/x"},
+      {"C:\\AMB\\x", tmp / "c/AMB/x"},
+      // ".." is taken back by the text, never above the drive.
+      {"C:\\Orma\\..\\..\\..\\etc\\passwd", tmp / "c/etc/passwd"},
+      {"C:\\Orma\\.\\Bingo\\..\\Bingo", tmp / "c/Orma/Bingo"},
+      // A host path (the program's own location) is matched the same way.
+      {tmp / "C/orma/BINGO", tmp / "c/Orma/Bingo"},
+      {"Net.INI.missing", "Net.INI.missing"},
+      {"sub\\file.txt", "sub/file.txt"},
+      {"..\\up.txt", "up.txt"},
+      {".", "."},
+  };
+  for (const Row& row : rows) EXPECT_EQ(paths.toHost(row.windows), row.host) << row.windows;
+}
+
+TEST(HostPaths, RootsComeFromTheEnvironmentWithTheirDefaults) {
+  const char* savedRoot = std::getenv("BINGO_ROOT");
+  const char* savedUnc = std::getenv("BINGO_UNC_ROOT");
+  const char* savedHome = std::getenv("HOME");
+  const std::string keepRoot = savedRoot ? savedRoot : "", keepUnc = savedUnc ? savedUnc : "",
+                    keepHome = savedHome ? savedHome : "";
+
+  struct Row {
+    const char* root;  // nullptr: unset
+    const char* unc;
+    std::string expectRoot;
+    std::string expectUnc;
+  };
+  ::setenv("HOME", "/home/kasa", 1);
+  const Row rows[] = {
+      {nullptr, nullptr, "/home/kasa/.local/share/clientbingo", "/home/kasa/.local/share/clientbingo/unc"},
+      {"/srv/bingo/", nullptr, "/srv/bingo", "/srv/bingo/unc"},
+      {"/srv/bingo", "/mnt/shares/", "/srv/bingo", "/mnt/shares"},
+      {"", "", "/home/kasa/.local/share/clientbingo", "/home/kasa/.local/share/clientbingo/unc"},
+  };
+  for (const Row& row : rows) {
+    row.root ? ::setenv("BINGO_ROOT", row.root, 1) : ::unsetenv("BINGO_ROOT");
+    row.unc ? ::setenv("BINGO_UNC_ROOT", row.unc, 1) : ::unsetenv("BINGO_UNC_ROOT");
+    const HostRoots roots = HostRoots::fromEnvironment();
+    EXPECT_EQ(roots.bingoRoot, row.expectRoot);
+    EXPECT_EQ(roots.uncRoot, row.expectUnc);
+  }
+
+  savedRoot ? ::setenv("BINGO_ROOT", keepRoot.c_str(), 1) : ::unsetenv("BINGO_ROOT");
+  savedUnc ? ::setenv("BINGO_UNC_ROOT", keepUnc.c_str(), 1) : ::unsetenv("BINGO_UNC_ROOT");
+  savedHome ? ::setenv("HOME", keepHome.c_str(), 1) : ::unsetenv("HOME");
+}
+
+}  // namespace
+}  // namespace bingo

@@ -1,0 +1,164 @@
+#include "platform/linux_file_system.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "unit/platform/temp_folder.h"
+
+namespace bingo {
+namespace {
+
+std::vector<std::uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
+
+std::vector<std::string> entriesOf(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class LinuxFileSystemTest : public ::testing::Test {
+ protected:
+  test::TempFolder tmp;
+  LinuxFileSystem fs{HostPaths(HostRoots{tmp.path(), tmp / "unc"})};
+};
+
+TEST_F(LinuxFileSystemTest, RefusalsCarryTheErrnoCode) {
+  tmp.file("c/Data/File.txt", "x");
+  tmp.folder("c/Data/Folder");
+  ASSERT_EQ(::mkfifo((tmp / "c/Data/pipe").c_str(), 0600), 0);
+  std::unique_ptr<ReadFile> file;
+
+  struct Row {
+    const char* what;
+    IoStatus status;
+    int code;
+  };
+  const Row rows[] = {
+      {"open missing", fs.openRead("C:\\Data\\Missing.txt", file), ENOENT},
+      {"open folder", fs.openRead("C:\\Data\\Folder", file), EISDIR},
+      // A named pipe would block the tick forever; it is no file to read.
+      {"open pipe", fs.openRead("C:\\Data\\pipe", file), EINVAL},
+      {"open NUL in name", fs.openRead(std::string("C:\\Data\\File.txt\0x", 19), file), EINVAL},
+      {"write into missing folder", fs.writeFile("C:\\Nowhere\\a.cfg", bytesOf("a")), ENOENT},
+      {"write over folder", fs.writeFile("C:\\Data\\Folder", bytesOf("a")), EISDIR},
+      {"append to folder", fs.appendFile("C:\\Data\\Folder", "a"), EISDIR},
+      {"append into missing folder", fs.appendFile("C:\\Nowhere\\a.log", "a"), ENOENT},
+      {"remove missing", fs.removeFile("C:\\Data\\Missing.txt"), ENOENT},
+      {"remove folder", fs.removeFile("C:\\Data\\Folder"), EISDIR},
+      {"make folder without parent", fs.makeFolder("C:\\Nowhere\\Sub"), ENOENT},
+      {"make existing folder", fs.makeFolder("C:\\Data\\Folder"), EEXIST},
+      {"make folder over file", fs.makeFolder("C:\\Data\\File.txt"), EEXIST},
+      {"copy missing", fs.copyFile("C:\\Data\\Missing.txt", "C:\\Data\\b.txt"), ENOENT},
+      {"copy folder", fs.copyFile("C:\\Data\\Folder", "C:\\Data\\b.txt"), EISDIR},
+      {"move missing", fs.moveFile("C:\\Data\\Missing.txt", "C:\\Data\\b.txt"), ENOENT},
+      {"move into missing folder", fs.moveFile("C:\\Data\\File.txt", "C:\\Nowhere\\b.txt"), ENOENT},
+  };
+  for (const Row& row : rows) EXPECT_EQ(row.status.code, row.code) << row.what;
+  EXPECT_FALSE(file);
+  EXPECT_FALSE(fs.fileSize("C:\\Data\\Folder"));
+  EXPECT_FALSE(fs.fileSize("C:\\Data\\Missing.txt"));
+  EXPECT_FALSE(fs.listFiles("C:\\Nowhere", "*"));
+  EXPECT_TRUE(fs.exists("C:\\Data\\Folder"));
+  EXPECT_TRUE(fs.exists("c:\\data\\file.TXT"));
+  EXPECT_FALSE(fs.isFolder("C:\\Data\\File.txt"));
+  // Nothing was left behind by the refused writes and copies.
+  EXPECT_EQ(entriesOf(tmp / "c/Data"), (std::vector<std::string>{"File.txt", "Folder", "pipe"}));
+}
+
+TEST_F(LinuxFileSystemTest, ReadDeliversTheFileThenItsEnd) {
+  tmp.file("unc/SRV7/net/Frame.dat", std::string(100, 'F'));
+  std::unique_ptr<ReadFile> file;
+  ASSERT_TRUE(fs.openRead("\\\\srv7\\NET\\frame.dat", file).ok());
+  std::vector<std::uint8_t> buffer(384);
+  std::size_t got = 0;
+  EXPECT_TRUE(file->read(buffer, got).ok());
+  EXPECT_EQ(got, 100u);
+  EXPECT_TRUE(file->read(buffer, got).ok());
+  EXPECT_EQ(got, 0u);
+  EXPECT_TRUE(file->close().ok());
+  EXPECT_EQ(file->close().code, EBADF);
+  EXPECT_EQ(fs.fileSize("\\\\SRV7\\net\\Frame.dat"), 100u);
+}
+
+TEST_F(LinuxFileSystemTest, WriteReplacesTheWholeFileAndLeavesNoTemporary) {
+  // A fresh root: the drive's folder is made on the first write, as drive C always exists.
+  ASSERT_TRUE(fs.writeFile("C:\\CfgC2.cfg", bytesOf("first version")).ok());
+  ASSERT_TRUE(fs.makeFolder("C:\\CfgW").ok());
+  ASSERT_TRUE(fs.writeFile("C:\\CfgW\\ProtklW.cfg", bytesOf("long first version")).ok());
+  // An existing file is replaced under its own name, whatever the case of the text.
+  ASSERT_TRUE(fs.writeFile("c:\\cfgw\\PROTKLW.CFG", bytesOf("8")).ok());
+  EXPECT_EQ(tmp.read("c/CfgW/ProtklW.cfg"), "8");
+  EXPECT_EQ(entriesOf(tmp / "c/CfgW"), (std::vector<std::string>{"ProtklW.cfg"}));
+  EXPECT_EQ(tmp.read("c/CfgC2.cfg"), "first version");
+}
+
+TEST_F(LinuxFileSystemTest, AppendCreatesThenAppends) {
+  tmp.folder("c/Log");
+  ASSERT_TRUE(fs.appendFile("C:\\Log\\LogApp.txt", "  one").ok());
+  ASSERT_TRUE(fs.appendFile("C:\\LOG\\logapp.TXT", "  two").ok());
+  EXPECT_EQ(tmp.read("c/Log/LogApp.txt"), "  one  two");
+}
+
+TEST_F(LinuxFileSystemTest, ListsOnlyPlainRegularFilesMatchingThePatternInNameOrder) {
+  tmp.file("unc/SRV7/net/150102N1.DG", "b");
+  tmp.file("unc/SRV7/net/150101n1.dg", "a");
+  tmp.file("unc/SRV7/net/150101X1.DG", "other city");
+  tmp.file("unc/SRV7/net/1501..N1.DG", "not one plain name");
+  tmp.folder("unc/SRV7/net/150103N1.DG");
+  tmp.file("secret/passwd", "outside the share");
+  ASSERT_EQ(::symlink((tmp / "secret/passwd").c_str(), (tmp / "unc/SRV7/net/150104N1.DG").c_str()), 0);
+
+  const auto names = fs.listFiles("\\\\SRV7\\net", "??????N*.DG");
+  ASSERT_TRUE(names);
+  EXPECT_EQ(*names, (std::vector<std::string>{"150101n1.dg", "150102N1.DG"}));
+  EXPECT_EQ(fs.listFiles("\\\\SRV7\\net", "*.txt"), std::vector<std::string>{});
+}
+
+TEST_F(LinuxFileSystemTest, MoveAndCopyReplaceTheDestination) {
+  tmp.file("unc/SRV7/net/150101N1.DG", "record");
+  tmp.file("c/DG2/150101N1.DG", "older");
+  ASSERT_TRUE(fs.moveFile("\\\\SRV7\\net\\150101N1.DG", "C:\\DG2\\150101N1.DG").ok());
+  EXPECT_FALSE(fs.exists("\\\\SRV7\\net\\150101N1.DG"));
+  EXPECT_EQ(tmp.read("c/DG2/150101N1.DG"), "record");
+
+  tmp.file("c/DG2/DGT/copy.dg", "stale");
+  ASSERT_TRUE(fs.copyFile("C:\\DG2\\150101N1.DG", "C:\\DG2\\DGT\\COPY.DG").ok());
+  EXPECT_EQ(tmp.read("c/DG2/DGT/copy.dg"), "record");
+  EXPECT_EQ(tmp.read("c/DG2/150101N1.DG"), "record");
+  EXPECT_EQ(entriesOf(tmp / "c/DG2/DGT"), (std::vector<std::string>{"copy.dg"}));
+}
+
+TEST(LinuxFileSystem, MoveAcrossFileSystemsCopiesThenRemoves) {
+  // The server's share is usually another file system than the local disk.
+  test::TempFolder local;
+  if (!std::filesystem::is_directory("/dev/shm")) GTEST_SKIP() << "no /dev/shm";
+  std::string pattern = "/dev/shm/bingo-share-XXXXXX";
+  ASSERT_TRUE(::mkdtemp(pattern.data()));
+  struct stat a {
+  }, b{};
+  ::stat(local.path().c_str(), &a);
+  ::stat(pattern.c_str(), &b);
+  if (a.st_dev == b.st_dev) {
+    std::filesystem::remove_all(pattern);
+    GTEST_SKIP() << "/dev/shm and the temporary folder share a file system";
+  }
+  LinuxFileSystem fs{HostPaths(HostRoots{local.path(), pattern})};
+  local.folder("c/DG2");
+  std::filesystem::create_directories(pattern + "/SRV7/net");
+  std::ofstream(pattern + "/SRV7/net/150101N1.DG") << "record";
+  const IoStatus moved = fs.moveFile("\\\\SRV7\\net\\150101N1.DG", "C:\\DG2\\150101N1.DG");
+  const bool sourceLeft = std::filesystem::exists(pattern + "/SRV7/net/150101N1.DG");
+  std::filesystem::remove_all(pattern);
+  EXPECT_TRUE(moved.ok()) << moved.code;
+  EXPECT_FALSE(sourceLeft);
+  EXPECT_EQ(local.read("c/DG2/150101N1.DG"), "record");
+  EXPECT_EQ(entriesOf(local / "c/DG2"), (std::vector<std::string>{"150101N1.DG"}));
+}
+
+}  // namespace
+}  // namespace bingo

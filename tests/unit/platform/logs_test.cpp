@@ -1,0 +1,199 @@
+#include "platform/logs.h"
+
+#include <gtest/gtest.h>
+
+#include "support/fake_file_system.h"
+#include "support/fakes.h"
+
+namespace bingo {
+namespace {
+
+constexpr const char* kProgram = "C:\\Orma\\Bingo\\ClientBingo.exe";
+constexpr const char* kTrace = "C:\\Orma\\Bingo\\Arh\\Log\\261206.Txt";
+constexpr const char* kLogApp = "C:\\Orma\\Bingo\\Arh\\Log\\LogApp.txt";
+
+TEST(Logs, ProgramSiblingReplacesTheExtensionAndLowersThePath) {
+  struct Row {
+    const char* program;
+    const char* extension;
+    const char* expected;
+  };
+  const Row rows[] = {
+      {"C:\\Orma\\Bingo\\ClientBingo.exe", ".log", "c:\\orma\\bingo\\clientbingo.log"},
+      {"C:\\Orma\\Bingo\\ClientBingo.EXE", ".err", "c:\\orma\\bingo\\clientbingo.err"},
+      {"C:\\Orma\\Bingo\\Client.old.exe", ".ini", "c:\\orma\\bingo\\client.old.ini"},
+      {"/opt/Bingo/ClientBingo", ".ini", "/opt/bingo/clientbingo.ini"},
+      {"/opt/bingo.d/clientbingo", ".log", "/opt/bingo.d/clientbingo.log"},
+      {"C:\\A.B\\Prog", ".log", "c:\\a.b\\prog.log"},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ(programSiblingPath(row.program, row.extension), row.expected) << row.program;
+}
+
+TEST(Logs, EveryLogWritesItsOwnFormat) {
+  struct Row {
+    LocalTime time;
+    const char* run;  // whole run log after Log_Run("RUN Bingo")
+    const char* traceFile;
+    const char* trace;   // whole trace log after Trace_Write("Poruka")
+    const char* logApp;  // whole LogApp.txt after Report_Error("Greska")
+  };
+  const Row rows[] = {
+      {{2026, 12, 6, 9, 30, 15, 250},
+       "09:30:15:250 RUN Bingo\r\n",
+       "C:\\Orma\\Bingo\\Arh\\Log\\261206.Txt",
+       "09:30:15> Poruka\r\n09:30:15> Greska\r\n",
+       "  1206 09:30:15> Greska"},
+      {{2000, 1, 2, 3, 4, 5, 7},
+       "03:04:05:007 RUN Bingo\r\n",
+       "C:\\Orma\\Bingo\\Arh\\Log\\000102.Txt",
+       "03:04:05> Poruka\r\n03:04:05> Greska\r\n",
+       "  0102 03:04:05> Greska"},
+      {{2109, 10, 31, 23, 59, 59, 999},
+       "23:59:59:999 RUN Bingo\r\n",
+       "C:\\Orma\\Bingo\\Arh\\Log\\091031.Txt",
+       "23:59:59> Poruka\r\n23:59:59> Greska\r\n",
+       "  1031 23:59:59> Greska"},
+  };
+  for (const Row& row : rows) {
+    test::FakeFileSystem fs;
+    fs.addFolder("C:\\Orma\\Bingo\\Arh\\Log");
+    test::FakeClock clock;
+    clock.time = row.time;
+    Logs logs(fs, clock, kProgram);
+    logs.Log_Run("RUN Bingo");
+    logs.Log_Error("Access violation");
+    logs.Trace_Write("Poruka");
+    logs.Report_Error("Greska");
+    EXPECT_EQ(fs.text("c:\\orma\\bingo\\clientbingo.log"), row.run);
+    EXPECT_EQ(fs.text("c:\\orma\\bingo\\clientbingo.err"),
+              std::string(row.run).substr(0, 13) + "Access violation\r\n");
+    EXPECT_EQ(fs.text(row.traceFile), row.trace);
+    EXPECT_EQ(fs.text(kLogApp), row.logApp);
+  }
+}
+
+TEST(Logs, RunLogHoldsStartAndEndAndItsNameIsLowerCase) {
+  test::FakeFileSystem fs;
+  fs.addFolder("C:\\Orma\\Bingo");
+  test::FakeClock clock;
+  Logs logs(fs, clock, kProgram);
+  logs.Log_Run("RUN Bingo C:\\Orma\\Bingo\\ClientBingo.exe");
+  clock.time.hour = 17;
+  logs.Log_Run("END Bingo");
+  EXPECT_EQ(fs.text("C:\\Orma\\Bingo\\clientbingo.log"),
+            "09:30:15:250 RUN Bingo C:\\Orma\\Bingo\\ClientBingo.exe\r\n17:30:15:250 END Bingo\r\n");
+  EXPECT_EQ(fs.filePaths(), std::vector<std::string>{"c:\\orma\\bingo\\clientbingo.log"});
+}
+
+TEST(Logs, TraceFallsBackToTheWorkingDirectoryWithoutTheLogFolder) {
+  struct Row {
+    const char* what;
+    const char* existingFolder;  // made with its parents before the entry
+    bool refuseMakeFolder;
+    const char* traceFile;
+    std::vector<std::string> foldersAfter;
+  };
+  const Row rows[] = {
+      {"log folder present",
+       "C:\\Orma\\Bingo\\Arh\\Log",
+       false,
+       kTrace,
+       {"C:\\Orma", "C:\\Orma\\Bingo", "C:\\Orma\\Bingo\\Arh", "C:\\Orma\\Bingo\\Arh\\Log"}},
+      {"log folder made one level",
+       "C:\\Orma\\Bingo\\Arh",
+       false,
+       kTrace,
+       {"C:\\Orma", "C:\\Orma\\Bingo", "C:\\Orma\\Bingo\\Arh", "C:\\Orma\\Bingo\\Arh\\Log"}},
+      {"parent missing", "C:\\Orma\\Bingo", false, "261206.Txt", {"C:\\Orma", "C:\\Orma\\Bingo"}},
+      {"log folder refused",
+       "C:\\Orma\\Bingo\\Arh",
+       true,
+       "261206.Txt",
+       {"C:\\Orma", "C:\\Orma\\Bingo", "C:\\Orma\\Bingo\\Arh"}},
+  };
+  for (const Row& row : rows) {
+    test::FakeFileSystem fs;
+    fs.addFolder(row.existingFolder);
+    if (row.refuseMakeFolder) fs.fail(FileOp::MakeFolder, "*");
+    test::FakeClock clock;
+    Logs logs(fs, clock, kProgram);
+    logs.Trace_Write("Ucitava se: AppHalt_Files...");
+    EXPECT_EQ(fs.text(row.traceFile), "09:30:15> Ucitava se: AppHalt_Files...\r\n") << row.what;
+    EXPECT_EQ(fs.filePaths(), std::vector<std::string>{row.traceFile}) << row.what;
+    EXPECT_EQ(fs.folderPaths(), row.foldersAfter) << row.what;
+  }
+}
+
+TEST(Logs, ReportsFollowEachOtherOnOneLineCutAtSixty) {
+  test::FakeFileSystem fs;
+  fs.addFolder("C:\\Orma\\Bingo");  // the installation folder and the log folder are made on demand
+  test::FakeClock clock;
+  Logs logs(fs, clock, kProgram);
+  const std::string eighty =
+      "Ne postoji file:  C:\\Orma\\Bingo\\Arh\\CfgW\\A1944.3x5 ............................!";
+  ASSERT_EQ(eighty.size(), 80u);
+  logs.Report_Error(eighty);
+  clock.time.second = 16;
+  logs.Report_Error("Ne postoji folder: ");
+
+  const std::string sixty = eighty.substr(0, 60);
+  EXPECT_EQ(fs.text(kLogApp), "  1206 09:30:15> " + sixty + "  1206 09:30:16> Ne postoji folder: ");
+  // The first trace line is written before the report makes the log folder.
+  EXPECT_EQ(fs.text("261206.Txt"), "09:30:15> " + sixty + "\r\n");
+  EXPECT_EQ(fs.text(kTrace), "09:30:16> Ne postoji folder: \r\n");
+  EXPECT_EQ(fs.folderPaths(), (std::vector<std::string>{"C:\\Orma", "C:\\Orma\\Bingo", "C:\\Orma\\Bingo\\Arh",
+                                                        "C:\\Orma\\Bingo\\Arh\\Log"}));
+}
+
+TEST(Logs, ReportWithoutTheInstallationGoesToTheWorkingDirectory) {
+  test::FakeFileSystem fs;
+  test::FakeClock clock;
+  Logs logs(fs, clock, kProgram);
+  logs.Report_Error("Ne mogu da napravim folder: C:\\Orma\\Bingo\\Arh");
+  EXPECT_EQ(fs.text("LogApp.txt"), "  1206 09:30:15> Ne mogu da napravim folder: C:\\Orma\\Bingo\\Arh");
+  EXPECT_EQ(fs.text("261206.Txt"), "09:30:15> Ne mogu da napravim folder: C:\\Orma\\Bingo\\Arh\r\n");
+  EXPECT_TRUE(fs.folderPaths().empty());
+}
+
+TEST(Logs, ARefusedAppendLosesTheEntryButNeverTheLog) {
+  test::FakeFileSystem fs;
+  fs.addTextFile(kTrace, "09:00:00> earlier\r\n");
+  fs.addTextFile("c:\\orma\\bingo\\clientbingo.log", "09:00:00:000 RUN Bingo\r\n");
+  fs.fail(FileOp::Append, "*");
+  test::FakeClock clock;
+  Logs logs(fs, clock, kProgram);
+  logs.Trace_Write("lost");
+  logs.Report_Error("lost");
+  logs.Log_Run("END Bingo");
+  EXPECT_EQ(fs.text(kTrace), "09:00:00> earlier\r\n");
+  EXPECT_EQ(fs.text("c:\\orma\\bingo\\clientbingo.log"), "09:00:00:000 RUN Bingo\r\n");
+  EXPECT_EQ(fs.count(FileOp::Write), 0);
+  EXPECT_FALSE(fs.hasFile(kLogApp));
+}
+
+TEST(Logs, FileNamesAreCutAtSixty) {
+  test::FakeFileSystem fs;
+  const std::string folder = "C:\\Orma\\Bingo\\Arh\\Dnevnici\\Konzola_broj_sedam_u_sali7";  // 53 characters
+  ASSERT_EQ(folder.size(), 53u);
+  fs.addFolder(folder);
+  test::FakeClock clock;
+  Logs logs(fs, clock, kProgram, folder);
+  logs.Trace_Write("t");
+  logs.Report_Error("r");
+  EXPECT_EQ(fs.text(folder + "\\261206"), "09:30:15> t\r\n09:30:15> r\r\n");
+  EXPECT_EQ(fs.text(folder + "\\LogApp"), "  1206 09:30:15> r");
+}
+
+TEST(Logs, StartUpStepsAreBracketed) {
+  test::FakeFileSystem fs;
+  fs.addFolder("C:\\Orma\\Bingo\\Arh\\Log");
+  test::FakeClock clock;
+  Logs logs(fs, clock, kProgram);
+  logs.Trace_Begin("uPoint_Ini");
+  logs.Trace_End("uPoint_Ini");
+  EXPECT_EQ(fs.text(kTrace), "09:30:15> Ucitava se: uPoint_Ini...\r\n09:30:15> Ucitan  je: uPoint_Ini.\r\n");
+}
+
+}  // namespace
+}  // namespace bingo
