@@ -12,14 +12,14 @@ namespace bingo {
 inline constexpr const char* kDefaultServerName = "bingoserver";
 
 struct ConsoleConfig {
-  std::string NetPC;            // [Net] PC
-  std::string FoldersNet;       // [Folders] Net
-  std::string FilesFrame;       // [Files] Frame
-  std::string FilesOff1;        // [Files] Off1
-  std::string FilesOff2;        // [Files] Off2
-  std::string FilesOff3;        // [Files] Off3
-  std::string FilesAltS;        // [Files] AltS
-  std::string FilesAltN;        // [Files] AltN
+  std::string NetPC;                  // [Net] PC
+  std::string FoldersNet;             // [Folders] Net
+  std::string FilesFrame;             // [Files] Frame
+  std::string FilesOff1;              // [Files] Off1
+  std::string FilesOff2;              // [Files] Off2
+  std::string FilesOff3;              // [Files] Off3
+  std::string FilesAltS;              // [Files] AltS
+  std::string FilesAltN;              // [Files] AltN
   std::uint16_t TimerInterval = 100;  // [Timer] Interval
   bool TimerEnabled = true;           // [Timer] Enabled
   bool NetDGEnabled = false;          // [NetDG] Enabled

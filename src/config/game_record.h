@@ -2,8 +2,10 @@
 // The full game record: 81256 bytes, the layout of the installation's .dg
 // game-record files. Numbers are little-endian; texts are length-prefixed.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "platform/bytes.h"
@@ -15,9 +17,9 @@ class GameRecord {
   static constexpr std::size_t kSize = 81256;
 
   // Offsets the console uses.
-  static constexpr std::size_t kSellerNames = 68;   // 6 x (length byte + 5 characters)
+  static constexpr std::size_t kSellerNames = 68;  // 6 x (length byte + 5 characters)
   static constexpr std::size_t kGameType = 9;
-  static constexpr std::size_t kCityName = 43;      // length byte + 8 characters
+  static constexpr std::size_t kCityName = 43;  // length byte + 8 characters
   static constexpr std::size_t kCityLetter = 44;
 
   GameRecord() : m_bytes(kSize, 0) {}

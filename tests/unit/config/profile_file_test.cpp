@@ -1,0 +1,194 @@
+#include "config/profile_file.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/app_error.h"
+#include "support/fake_file_system.h"
+
+namespace bingo {
+namespace {
+
+constexpr const char* kIni = "C:\\Orma\\clientbingo.ini";
+
+ProfileFile loaded(test::FakeFileSystem& fs, std::string_view text) {
+  fs.addTextFile(kIni, text);
+  ProfileFile ini;
+  EXPECT_TRUE(ini.load(fs, kIni));
+  return ini;
+}
+
+TEST(ProfileFile, IntegersInDecimalAndHexOrTheCurrentValue) {
+  struct Row {
+    const char* value;
+    std::int32_t expected;  // 77 is the current value, kept when the text is no integer
+  };
+  const Row rows[] = {
+      {"70000", 70000},
+      {"-12", -12},
+      {"+5", 5},
+      {"0x1F", 31},
+      {"0X1f", 31},
+      {"$FF", 255},
+      {"-$10", -16},
+      {"$FFFFFFFF", -1},
+      {"2147483647", 2147483647},
+      {"-2147483648", -2147483647 - 1},
+      {"2147483648", 77},
+      {"$100000000", 77},
+      {"yes", 77},
+      {"12abc", 77},
+      {"", 77},
+      {"0x", 77},
+      {"$", 77},
+      {"1 2", 77},
+  };
+  for (const Row& row : rows) {
+    test::FakeFileSystem fs;
+    const ProfileFile ini = loaded(fs, std::string("[Form]\r\nWidth=") + row.value + "\r\n");
+    EXPECT_EQ(ini.readInteger("Form", "Width", 77), row.expected) << row.value;
+  }
+}
+
+TEST(ProfileFile, BooleansAreIntegersThatAreNotZero) {
+  struct Row {
+    const char* value;
+    bool current;
+    bool expected;
+  };
+  const Row rows[] = {
+      {"2", false, true},  {"1", false, true},  {"0", true, false},  {"yes", false, false},
+      {"yes", true, true}, {"$0", true, false}, {"-1", false, true}, {"true", false, false},
+  };
+  for (const Row& row : rows) {
+    test::FakeFileSystem fs;
+    const ProfileFile ini = loaded(fs, std::string("[Bub2]\r\nEnabled=") + row.value + "\r\n");
+    EXPECT_EQ(ini.readBool("Bub2", "Enabled", row.current), row.expected) << row.value;
+  }
+}
+
+TEST(ProfileFile, LookupToleratesGarbageAndMatchesWithoutCase) {
+  const std::string text =
+      "PC=before any section\r\n"
+      "garbage without equals\r\n"
+      "[Net\r\n"  // an unclosed section line still names a section
+      "=no key\r\n"
+      ";PC=commented\r\n"
+      "  pc  =  srv7  \r\n"
+      "PC=second\r\n"
+      "[ Files ]\n"  // LF alone ends a line too
+      "Frame=\"\\\\srv\\net\\Frame.dat\"\r"
+      "Empty=\r\n"
+      "\x01\xff\r\n";
+  struct Row {
+    const char* section;
+    const char* key;
+    std::optional<std::string> expected;
+  };
+  const Row rows[] = {
+      {"Net", "PC", "srv7"},  // first of two keys, blanks around key and value dropped
+      {"NET", "pc", "srv7"},
+      {"files", "FRAME", "\\\\srv\\net\\Frame.dat"},  // one pair of quotes dropped
+      {"Files", "Empty", ""},
+      {"Files", "PC", std::nullopt},
+      {"Missing", "PC", std::nullopt},
+  };
+  test::FakeFileSystem fs;
+  const ProfileFile ini = loaded(fs, text);
+  for (const Row& row : rows) EXPECT_EQ(ini.value(row.section, row.key), row.expected) << row.key;
+}
+
+TEST(ProfileFile, WritingKeepsTheFileAndAddsAtTheEndOfSectionOrFile) {
+  struct Write {
+    const char *section, *key, *value;
+  };
+  struct Row {
+    const char* name;
+    const char* before;
+    std::vector<Write> writes;
+    const char* after;
+  };
+  const Row rows[] = {
+      {"new file",
+       "",
+       {{"Net", "PC", "srv"}, {"Timer", "Interval", "100"}},
+       "[Net]\r\nPC=srv\r\n\r\n[Timer]\r\nInterval=100\r\n"},
+      {"existing key replaced, foreign key and comment kept",
+       "; hall 3\r\n[Net]\r\nPC=old\r\nUser=kasa\r\n",
+       {{"NET", "pc", "srv"}},
+       "; hall 3\r\n[Net]\r\npc=srv\r\nUser=kasa\r\n"},
+      {"new key after the last line of its section, before the blank line",
+       "[Timer]\r\nEnabled=1\r\n\r\n[Net]\r\nPC=a\r\n",
+       {{"Timer", "Interval", "100"}},
+       "[Timer]\r\nEnabled=1\r\nInterval=100\r\n\r\n[Net]\r\nPC=a\r\n"},
+      {"new section at the end, LF lines written back with CR LF",
+       "[Other]\nK=v\n",
+       {{"Net", "PC", "srv"}},
+       "[Other]\r\nK=v\r\n\r\n[Net]\r\nPC=srv\r\n"},
+      {"garbage lines kept as they are",
+       "junk\r\n[Net]\r\n==\r\n",
+       {{"Net", "PC", "srv"}},
+       "junk\r\n[Net]\r\n==\r\nPC=srv\r\n"},
+  };
+  for (const Row& row : rows) {
+    test::FakeFileSystem fs;
+    ProfileFile ini = loaded(fs, row.before);
+    for (const Write& w : row.writes) ini.writeString(w.section, w.key, w.value);
+    ini.save(fs, kIni);
+    EXPECT_EQ(fs.text(kIni), row.after) << row.name;
+  }
+}
+
+TEST(ProfileFile, ValuesAreCutAt2047AndALineEndInsideAValueEndsIt) {
+  test::FakeFileSystem fs;
+  ProfileFile ini = loaded(fs, "[WBURL]\r\nURL1=" + std::string(3000, 'u') + "\r\n");
+  EXPECT_EQ(ini.readString("WBURL", "URL1", ""), std::string(2047, 'u'));
+
+  ini.writeString("WBURL", "URL2", "http://cam\r\n[Net]\r\nPC=evil");
+  EXPECT_EQ(ini.value("WBURL", "URL2"), "http://cam");
+  EXPECT_EQ(ini.value("Net", "PC"), std::nullopt);
+}
+
+TEST(ProfileFile, AHundredMegabyteValueIsReadWithBoundedMemory) {
+  test::FakeFileSystem fs;
+  std::string text = "[Net]\r\nPC=";
+  text.append(100u << 20, 'x');
+  text += "\r\n[Timer]\r\nInterval=5\r\n";
+  fs.addTextFile(kIni, text);
+  text.clear();
+  text.shrink_to_fit();
+
+  ProfileFile ini;
+  ASSERT_TRUE(ini.load(fs, kIni));
+  EXPECT_EQ(ini.readString("Net", "PC", "").size(), kProfileValueMax);
+  EXPECT_EQ(ini.readInteger("Timer", "Interval", 0), 5);
+  std::size_t kept = 0;
+  for (const auto& line : ini.lines()) kept += line.size();
+  EXPECT_LE(kept, 8192u);
+}
+
+TEST(ProfileFile, ARefusedWriteThrowsAndAnUnreadableFileIsNotLoaded) {
+  test::FakeFileSystem fs;
+  ProfileFile ini = loaded(fs, "[Net]\r\nPC=old\r\n");
+  ini.writeString("Net", "PC", "new");
+  fs.fail(FileOp::Write, kIni);
+  try {
+    ini.save(fs, kIni);
+    FAIL() << "no error";
+  } catch (const AppError& e) {
+    EXPECT_STREQ(e.what(), "Unable to write to C:\\Orma\\clientbingo.ini");
+  }
+  EXPECT_EQ(fs.text(kIni), "[Net]\r\nPC=old\r\n");
+
+  fs.fail(FileOp::Read, kIni);
+  ProfileFile unreadable;
+  EXPECT_FALSE(unreadable.load(fs, kIni));
+  EXPECT_TRUE(unreadable.lines().empty());
+
+  ProfileFile missing;
+  EXPECT_TRUE(missing.load(fs, "C:\\Orma\\none.ini"));
+}
+
+}  // namespace
+}  // namespace bingo
