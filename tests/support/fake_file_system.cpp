@@ -20,8 +20,8 @@ std::string FakeFileSystem::parentOf(const std::string& k) {
 }
 
 bool FakeFileSystem::isRoot(const std::string& k) {
-  if (k.empty()) return true;                                           // working directory
-  if (k.size() == 2 && k[1] == ':') return true;                        // drive root
+  if (k.empty()) return true;                                                        // working directory
+  if (k.size() == 2 && k[1] == ':') return true;                                     // drive root
   if (k.rfind("\\\\", 0) == 0 && k.find('\\', 2) == std::string::npos) return true;  // \\HOST
   return false;
 }
@@ -94,13 +94,13 @@ bool FakeFileSystem::exists(const std::string& path) {
   note(FileOp::Exists);
   if (failure(FileOp::Exists, path)) return false;
   const std::string k = key(path);
-  return m_files.count(k) != 0 || m_folders.count(k) != 0;
+  return m_files.count(k) != 0 || folderExists(k);
 }
 
 bool FakeFileSystem::isFolder(const std::string& path) {
   note(FileOp::Exists);
   if (failure(FileOp::Exists, path)) return false;
-  return m_folders.count(key(path)) != 0;
+  return folderExists(key(path));
 }
 
 std::optional<std::uint64_t> FakeFileSystem::fileSize(const std::string& path) {
@@ -184,7 +184,9 @@ IoStatus FakeFileSystem::appendFile(const std::string& path, std::string_view te
 IoStatus FakeFileSystem::removeFile(const std::string& path) {
   note(FileOp::Remove);
   if (int code = failure(FileOp::Remove, path)) return {code};
-  return {m_files.erase(key(path)) ? 0 : ENOENT};
+  const std::string k = key(path);
+  if (m_folders.count(k)) return {EISDIR};
+  return {m_files.erase(k) ? 0 : ENOENT};
 }
 
 IoStatus FakeFileSystem::makeFolder(const std::string& path) {
@@ -219,8 +221,9 @@ IoStatus FakeFileSystem::moveFile(const std::string& from, const std::string& to
   if (int code = failure(FileOp::Move, from)) return {code};
   if (int code = failure(FileOp::Move, to)) return {code};
   auto it = m_files.find(key(from));
-  if (it == m_files.end()) return {ENOENT};
+  if (it == m_files.end()) return {m_folders.count(key(from)) ? EISDIR : ENOENT};
   if (!folderExists(parentOf(key(to)))) return {ENOENT};
+  if (folderExists(key(to))) return {EISDIR};
   auto bytes = std::move(it->second.bytes);
   m_files.erase(it);
   const std::string k = key(to);
@@ -234,8 +237,9 @@ IoStatus FakeFileSystem::copyFile(const std::string& from, const std::string& to
   if (int code = failure(FileOp::Copy, from)) return {code};
   if (int code = failure(FileOp::Copy, to)) return {code};
   auto it = m_files.find(key(from));
-  if (it == m_files.end()) return {ENOENT};
+  if (it == m_files.end()) return {m_folders.count(key(from)) ? EISDIR : ENOENT};
   if (!folderExists(parentOf(key(to)))) return {ENOENT};
+  if (folderExists(key(to))) return {EISDIR};
   const std::string k = key(to);
   if (!m_files.count(k)) m_fileOrder.push_back(to);
   m_files[k] = File{to, it->second.bytes};
