@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "frame/commands.h"
+#include "frame/signal_files.h"
+#include "platform/folders.h"
+#include "support/fake_file_system.h"
+#include "support/fakes.h"
+
+namespace bingo {
+namespace {
+
+ConsoleConfig serverPaths() {
+  ConsoleConfig config;
+  config.FoldersNet = "\\\\SRV\\net";
+  config.FilesOff1 = "\\\\SRV\\net\\Off1.txt";
+  config.FilesOff2 = "\\\\SRV\\net\\Off2.txt";
+  config.FilesOff3 = "\\\\SRV\\net\\Off3.txt";
+  config.FilesAltS = "\\\\SRV\\net\\AltS.txt";
+  config.FilesAltN = "\\\\SRV\\net\\AltN.txt";
+  return config;
+}
+
+TEST(Commands, EachCommandFileIsObeyedInOrder) {
+  struct Row {
+    const char* what;
+    std::vector<const char*> files;
+    std::uint32_t major;
+    int terminations;
+    std::vector<std::string> started;
+    std::vector<bool> powerOffs;  // true: reboot
+  };
+  const Row rows[] = {
+      {"nothing there", {}, 6, 0, {}, {}},
+      {"Off2 closes the program only", {"Off2.txt"}, 6, 1, {}, {}},
+      {"Off1 from version 5 on: the batch file alone", {"Off1.txt"}, 5, 1, {kShutDownBat}, {}},
+      {"Off1 below version 5: the platform too", {"Off1.txt"}, 4, 1, {kShutDownBat}, {false}},
+      {"Off3 below version 5", {"Off3.txt"}, 4, 1, {kShutDownRBat}, {true}},
+      {"Off1 and Off3: shut down first", {"Off3.txt", "Off1.txt"}, 6, 2, {kShutDownBat, kShutDownRBat}, {}},
+      {"all three", {"Off1.txt", "Off2.txt", "Off3.txt"}, 4, 3, {kShutDownBat, kShutDownRBat}, {false, true}},
+  };
+  for (const Row& row : rows) {
+    test::FakeFileSystem fs;
+    fs.addFolder("\\\\SRV\\net");
+    for (const char* name : row.files) fs.addTextFile(std::string("\\\\SRV\\net\\") + name, "");
+    test::FakeShell shell;
+    shell.startSucceeds = false;  // a missing batch file changes nothing
+    test::FakeSystemInfo info;
+    info.version.major = row.major;
+    Commands commands;
+    commands.Commands_Check(serverPaths(), fs, shell, info);
+    EXPECT_EQ(shell.terminations, row.terminations) << row.what;
+    std::vector<std::string> started;
+    for (const auto& s : shell.started) {
+      started.push_back(s.program);
+      EXPECT_TRUE(s.args.empty()) << row.what;
+    }
+    EXPECT_EQ(started, row.started) << row.what;
+    EXPECT_EQ(shell.powerOffs, row.powerOffs) << row.what;
+    EXPECT_EQ(commands.WinVer5Up, row.major >= 5) << row.what;
+    EXPECT_EQ(fs.filePaths().size(), row.files.size())
+        << "command files are left for the server: " << row.what;
+  }
+}
+
+TEST(SignalFiles, RaiseWatchAndDrop) {
+  test::FakeFileSystem fs;
+  fs.addFolder("\\\\SRV\\net");
+  const ConsoleConfig config = serverPaths();
+  EXPECT_FALSE(AltS_Present(config, fs));
+  EXPECT_TRUE(AltS_Raise(config, fs));
+  EXPECT_TRUE(AltS_Present(config, fs));
+  EXPECT_EQ(fs.bytes(config.FilesAltS).size(), 0u);
+  fs.removeFile(config.FilesAltS);  // the server took the signal
+  EXPECT_FALSE(AltS_Present(config, fs));
+
+  AltN_Drop(config, fs);  // nothing to drop is no error
+  fs.addTextFile(config.FilesAltN, "x");
+  AltN_Drop(config, fs);
+  EXPECT_FALSE(fs.hasFile(config.FilesAltN));
+
+  test::FakeFileSystem noShare;
+  EXPECT_FALSE(AltS_Raise(config, noShare));
+}
+
+}  // namespace
+}  // namespace bingo

@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include "frame_test_support.h"
+
+namespace bingo {
+namespace {
+
+using test::acceptRecord;
+using test::record;
+using test::RecordingEffects;
+
+TEST(FrameAccept, ChecksumComparesOnlyTheLowSevenBitsOfTheSum) {
+  struct Row {
+    const char* what;
+    std::size_t offset;
+    int delta;  // added to the byte after sealing
+    bool accepted;
+  };
+  const Row rows[] = {
+      {"a change of exactly 128 in one byte is not noticed", 5, 128, true},
+      {"a change of 1 is", 5, 1, false},
+      {"a change of 127 is", 5, 127, false},
+      {"the checksum byte with bit 7 set never matches", 25, 128, false},
+      {"bytes past the used length are not covered", 30, 1, true},
+  };
+  for (const Row& row : rows) {
+    NullFrameEffects effects;
+    Frame frame(effects);
+    acceptRecord(frame, record({{1, {0x33}}, {5, {0x10}}}));
+    FrameBytes next = record({{1, {0x44}}, {5, {0x20}}});
+    next[row.offset] = static_cast<std::uint8_t>(next[row.offset] + row.delta);
+    acceptRecord(frame, next);
+    EXPECT_EQ(frame.BlockValid(1), row.accepted) << row.what;
+    EXPECT_EQ(frame.LOP(), row.accepted ? 44 : 33) << row.what;
+  }
+}
+
+TEST(FrameAccept, ProtocolChangeCountsFromTheNextRead) {
+  // Block 1 sealed for the wide lengths only: its narrow checksum byte (25) is 0.
+  FrameBytes wide = record({{1, {0x05}}, {4, {0x00, 0x00, 0x12, 0x34}}, {kOffsetVT, {1}}}, true);
+  ASSERT_FALSE(frameBlockChecksumOk(wide, 1, false));
+  ASSERT_TRUE(frameBlockChecksumOk(wide, 1, true));
+
+  NullFrameEffects effects;
+  Frame frame(effects);
+  acceptRecord(frame, record({{kOffsetProtokol, {8}}, {1, {0x02}}}));
+  ASSERT_FALSE(frame.IsWide());
+
+  acceptRecord(frame, wide);
+  EXPECT_FALSE(frame.BlockValid(1)) << "tested with the narrow lengths of the accepted record";
+  EXPECT_TRUE(frame.BlockValid(8));
+  EXPECT_TRUE(frame.IsWide());
+  EXPECT_EQ(frame.LOP(), 2);
+
+  acceptRecord(frame, wide);
+  EXPECT_TRUE(frame.BlockValid(1));
+  EXPECT_EQ(frame.LOP(), 5);
+  EXPECT_EQ(frame.BON(), 1234u);
+
+  // And back: a narrow record is tested against the wide lengths once.
+  FrameBytes narrow = record({{kOffsetProtokol, {8}}, {1, {0x07}}, {3, {0x01}}});
+  ASSERT_FALSE(frameBlockChecksumOk(narrow, 1, true));
+  acceptRecord(frame, narrow);
+  EXPECT_FALSE(frame.BlockValid(1));
+  EXPECT_FALSE(frame.IsWide());
+  acceptRecord(frame, narrow);
+  EXPECT_EQ(frame.LOP(), 7);
+}
+
+TEST(FrameAccept, TornRecordKeepsTheOldContentsOfExactlyTheBadBlocks) {
+  FrameBytes oldRecord{}, newRecord{};
+  for (std::size_t i = 0; i < kFrameSize; ++i) {
+    oldRecord[i] = static_cast<std::uint8_t>(i % 7);
+    newRecord[i] = static_cast<std::uint8_t>(0x10 + i % 5);
+  }
+  test::sealAll(oldRecord, false);
+  test::sealAll(newRecord, false);
+  FrameBytes torn = newRecord;
+  torn[48 + 10] ^= 0x01;   // block 2
+  torn[240 + 3] ^= 0x40;   // block 6
+  torn[336 + 46] ^= 0x02;  // block 8, its last covered byte
+
+  NullFrameEffects effects;
+  Frame frame(effects);
+  acceptRecord(frame, oldRecord);
+  acceptRecord(frame, torn);
+  for (int block = 1; block <= 8; ++block) {
+    const bool bad = block == 2 || block == 6 || block == 8;
+    EXPECT_EQ(frame.BlockValid(block), !bad) << block;
+    const std::size_t start = kFrameBlockSize * static_cast<std::size_t>(block - 1);
+    const FrameBytes& expected = bad ? oldRecord : newRecord;
+    EXPECT_TRUE(std::equal(expected.begin() + start, expected.begin() + start + kFrameBlockSize,
+                           frame.accepted().begin() + start))
+        << block;
+  }
+  EXPECT_EQ(frame.previous(), oldRecord);
+}
+
+TEST(FrameAccept, SoldRangesAreMarkedCountedAndHandedOnInRowOrder) {
+  struct Row {
+    const char* what;
+    FrameBytes record;
+    std::vector<SoldRange> ranges;
+    std::uint16_t soldCount;
+    int marked;
+  };
+  using B = std::vector<std::uint8_t>;
+  const Row rows[] = {
+      {"overlapping rows count a ticket twice",
+       record({{146, B{0x00, 0x01, 0x00, 0x10}}, {151, B{0x00, 0x05, 0x00, 0x12}}}),
+       {{1, 10}, {5, 12}},
+       18,
+       12},
+      {"empty rows and first not below last are skipped",
+       record({{156, B{0x00, 0x07, 0x00, 0x07}},
+               {161, B{0x00, 0x09, 0x00, 0x03}},
+               {171, B{0x00, 0x20, 0x00, 0x21}}}),
+       {{20, 21}},
+       2,
+       2},
+      {"a range from ticket 0 marks the sentinel inside the table",
+       record({{146, B{0x00, 0x00, 0x00, 0x03}}}),
+       {{0, 3}},
+       4,
+       4},
+      {"capped ends reach the upper sentinel and the count wraps past 65535",
+       record({{146, B{0x00, 0x00, 0x01, 0x99, 0x99, 0x99}},
+               {153, B{0x00, 0x00, 0x01, 0x99, 0x99, 0x99}},
+               {160, B{0x00, 0x00, 0x01, 0x99, 0x99, 0x99}}},
+              true),
+       {{1, 24193}, {1, 24193}, {1, 24193}},
+       static_cast<std::uint16_t>(3 * 24193 - 65536),
+       24193},
+  };
+  for (const Row& row : rows) {
+    RecordingEffects effects;
+    Frame frame(effects);
+    acceptRecord(frame, row.record);
+    if (row.record[kOffsetProtokol] >= kWideProtokol) acceptRecord(frame, row.record);
+    EXPECT_EQ(effects.ranges, row.ranges) << row.what;
+    EXPECT_EQ(frame.SoldCount(), row.soldCount) << row.what;
+    EXPECT_EQ(std::count(frame.Sold().begin(), frame.Sold().end(), true), row.marked) << row.what;
+    for (const SoldRange& r : row.ranges)
+      EXPECT_TRUE(frame.Sold()[r.first] && frame.Sold()[r.last]) << row.what;
+  }
+}
+
+TEST(FrameAccept, RejectedSoldBlockKeepsSoldAsItWas) {
+  RecordingEffects effects;
+  Frame frame(effects);
+  acceptRecord(frame, record({{146, {0x00, 0x01, 0x00, 0x10}}}));
+  FrameBytes next = record({{146, {0x00, 0x01, 0x00, 0x05}}});
+  next[175] ^= 1;
+  effects.calls.clear();
+  acceptRecord(frame, next);
+  EXPECT_EQ(frame.SoldCount(), 10);
+  EXPECT_EQ(std::count(effects.calls.begin(), effects.calls.end(), "sold"), 0);
+}
+
+TEST(FrameAccept, DrawnBitmapUnpacksBallsOneToNinety) {
+  // Byte i bit j is ball 8i + j + 1; byte 11 bits 2..7 and byte 12 are balls 91..104.
+  RecordingEffects effects;
+  Frame frame(effects);
+  acceptRecord(frame, record({{1, {0x04}}, {20, {0x90}}, {49, {0x81, 0x01}}, {60, {0xFE, 0xFF}}}));
+  std::vector<int> balls;
+  for (int ball = 1; ball <= 90; ++ball)
+    if (frame.Drawn()[static_cast<std::size_t>(ball)]) balls.push_back(ball);
+  EXPECT_EQ(balls, (std::vector<int>{1, 8, 9, 90}));
+  EXPECT_FALSE(frame.Drawn()[0]);
+  EXPECT_EQ(effects.drawn, frame.Drawn());
+  EXPECT_EQ(effects.lastBall, 90);
+
+  acceptRecord(frame, record({{20, {0x95}}}));
+  EXPECT_EQ(effects.lastBall, 0) << "KUG 95 names no cell";
+}
+
+TEST(FrameAccept, ResultTellsWhetherTheDrawnBallsChangedOrWereRejected) {
+  struct Row {
+    const char* what;
+    FrameBytes next;
+    bool result;
+    std::vector<std::string> calls;
+  };
+  const FrameBytes base = record({{1, {0x03}}, {49, {0x07}}, {146, {0x00, 0x01, 0x00, 0x02}}});
+  FrameBytes rejected = record({{1, {0x03}}, {49, {0x0F}}});
+  rejected[73] ^= 1;
+  const Row rows[] = {
+      {"same record", base, false, {"sold", "board"}},
+      {"only block 1 changed",
+       record({{1, {0x04}}, {49, {0x07}}, {146, {0x00, 0x01, 0x00, 0x02}}}),
+       false,
+       {"sold", "board"}},
+      {"a new ball", record({{49, {0x0F}}}), true, {"sold", "board", "changed"}},
+      {"a byte after the bitmap changed",
+       record({{49, {0x07}}, {72, {0x01}}}),
+       true,
+       {"sold", "board", "changed"}},
+      {"the unread first byte of the block", record({{48, {0x55}}, {49, {0x07}}}), false, {"sold", "board"}},
+      {"drawn-ball block rejected", rejected, true, {"sold"}},
+  };
+  for (const Row& row : rows) {
+    RecordingEffects effects;
+    Frame frame(effects);
+    acceptRecord(frame, base);
+    effects.calls.clear();
+    EXPECT_EQ(acceptRecord(frame, row.next), row.result) << row.what;
+    EXPECT_EQ(effects.calls, row.calls) << row.what;
+  }
+}
+
+TEST(FrameAccept, FlagsFollowTheAcceptedSettingsBlock) {
+  NullFrameEffects effects;
+  Frame frame(effects);
+  acceptRecord(frame, record({{kOffsetFlags, {0x40}}}));
+  EXPECT_TRUE(frame.BingoPhase());
+  EXPECT_TRUE(frame.HintSwitch());
+  acceptRecord(frame, record({{kOffsetFlags, {0xBF}}}));  // every bit but 6
+  EXPECT_FALSE(frame.BingoPhase());
+  EXPECT_FALSE(frame.HintSwitch());
+
+  acceptRecord(frame, record({{kOffsetFlags, {0x40}}}));
+  frame.setBingoPhase(false);  // the bought tickets were forgotten
+  FrameBytes rejected = record({{kOffsetFlags, {0x40}}});
+  rejected[383] ^= 1;
+  acceptRecord(frame, rejected);
+  EXPECT_FALSE(frame.BingoPhase()) << "a rejected settings block sets nothing";
+  acceptRecord(frame, record({{kOffsetFlags, {0x40}}}));
+  EXPECT_TRUE(frame.BingoPhase());
+}
+
+TEST(FrameAccept, ClearForgetsEverythingButTheFlags) {
+  NullFrameEffects effects;
+  Frame frame(effects);
+  acceptRecord(frame, record({{1, {0x30}}, {49, {0xFF}}, {146, {0x00, 0x01, 0x00, 0x09}}}));
+  frame.LOP();
+  frame.clear();
+  EXPECT_EQ(frame.accepted(), FrameBytes{});
+  EXPECT_EQ(frame.previous(), FrameBytes{});
+  EXPECT_EQ(frame.readCopy(), FrameBytes{});
+  EXPECT_EQ(std::count(frame.Drawn().begin(), frame.Drawn().end(), true), 0);
+  EXPECT_EQ(std::count(frame.Sold().begin(), frame.Sold().end(), true), 0);
+  EXPECT_EQ(frame.SoldCount(), 0);
+  EXPECT_EQ(frame.LopMax(), 0);
+}
+
+}  // namespace
+}  // namespace bingo

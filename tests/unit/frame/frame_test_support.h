@@ -1,0 +1,71 @@
+#pragma once
+// Building frame records for tests. Checksums made here are checked against
+// literal records in frame_record_test.cpp, so this helper is never the only
+// oracle of the checksum rule.
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "frame/frame.h"
+
+namespace bingo::test {
+
+inline void seal(FrameBytes& record, int block, bool wide) {
+  const std::size_t start = kFrameBlockSize * static_cast<std::size_t>(block - 1);
+  const std::size_t length = frameLayout(wide).blockLength[static_cast<std::size_t>(block)];
+  unsigned sum = 0;
+  for (std::size_t i = 0; i + 1 < length; ++i) sum += record[start + i];
+  record[start + length - 1] = static_cast<std::uint8_t>(sum & 0x7F);
+}
+
+inline void sealAll(FrameBytes& record, bool wide) {
+  for (int block = 1; block <= kFrameBlockCount; ++block) seal(record, block, wide);
+}
+
+// A record holding `bytes` at `offset`, every block sealed.
+inline FrameBytes record(std::initializer_list<std::pair<std::size_t, std::vector<std::uint8_t>>> fields,
+                         bool wide = false) {
+  FrameBytes r{};
+  if (wide) r[kOffsetProtokol] = kWideProtokol;
+  for (const auto& [offset, bytes] : fields)
+    for (std::size_t i = 0; i < bytes.size(); ++i) r[offset + i] = bytes[i];
+  sealAll(r, wide);
+  return r;
+}
+
+// One accept cycle as Frame_Update runs it after a good read.
+inline bool acceptRecord(Frame& frame, const FrameBytes& r) {
+  frame.keepPrevious();
+  frame.readCopy() = r;
+  return frame.acceptReadCopy();
+}
+
+// Records every effect in order.
+class RecordingEffects : public FrameEffects {
+ public:
+  std::vector<std::string> calls;
+  std::vector<SoldRange> ranges;
+  DrawnBalls drawn{};
+  std::uint8_t lastBall = 0;
+  std::uint8_t loadedType = 0;  // what the ticket base says it holds
+  std::vector<std::uint8_t> typesAsked;
+
+  std::uint8_t TicketBase_SelectType(std::uint8_t type) override {
+    typesAsked.push_back(type);
+    return loadedType;
+  }
+  void soldRangesAccepted(std::span<const SoldRange> r) override {
+    calls.push_back("sold");
+    ranges.assign(r.begin(), r.end());
+  }
+  void drawnBlockAccepted(const DrawnBalls& d, std::uint8_t ball) override {
+    calls.push_back("board");
+    drawn = d;
+    lastBall = ball;
+  }
+  void drawnBallsChanged() override { calls.push_back("changed"); }
+};
+
+}  // namespace bingo::test

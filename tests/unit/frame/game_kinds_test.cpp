@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "frame/game_kinds.h"
+#include "support/fake_file_system.h"
+
+namespace bingo {
+namespace {
+
+constexpr const char* kShared = "\\\\SRV\\net\\cVIw.Txt";
+
+TEST(GameKinds, BuiltInTableAndFundCaptions) {
+  GameKinds kinds;
+  EXPECT_EQ(kinds.entry(0).shortName, "F1");
+  EXPECT_EQ(kinds.entry(9).longName, "JACK POT 3");
+  EXPECT_EQ(kinds.entry(12).longName, "PRAZNO");
+  EXPECT_EQ(kinds.entry(13).shortName, "F1") << "outside the table: entry 0";
+  const char* funds[] = {"JACK POT 1", "JACK POT 2", "JACK POT 3", "BONUS 1", "BONUS 2", "BONUS 3"};
+  for (int n = 0; n < 6; ++n) EXPECT_EQ(kinds.FundName(n), funds[n]) << n;
+}
+
+TEST(GameKinds, FileLinesReplaceEntriesWithFixedWidthNames) {
+  struct Row {
+    const char* what;
+    const char* text;
+    int index;
+    const char* shortName;
+    const char* longName;
+    int fundCode;
+  };
+  const Row rows[] = {
+      {"the blank after the code belongs to the short name", "1 2 J1 JACKPOT\r\n", 0, " J1", " JACKP", 2},
+      {"blanks before the numbers are skipped", "  1   2  J1 JACKPOT X\r\n", 0, "  J", "1 JACK", 2},
+      {"a name glued to the code makes it no number", "1 2J1 JACKPOT\r\n", 0, "F1", "FIXNA 1", 0},
+      {"a short line gives short names", "1 3 AB\r\n", 0, " AB", "", 3},
+      {"the code keeps its low 8 bits", "1 262 ABCDEFGHI\r\n", 0, " AB", "CDEFGH", 6},
+      {"a negative code too", "1 -1 ABCDEFGHI\r\n", 0, " AB", "CDEFGH", 255},
+      {"later lines are later entries", "1 0 AAAAAAAAA\n2 0 BBBBBBBBB\n3 4 CCCCCCCCC", 2, " CC", "CCCCCC", 4},
+      {"entries after the file's lines stay built in", "1 0 AAAAAAAAA\n", 1, "F2", "FIXNA 2", 0},
+      {"a trailing blank line is no entry", "1 0 AAAAAAAAA\r\n\r\n", 1, "F2", "FIXNA 2", 0},
+      {"a line without numbers restores every built-in", "1 0 AAAAAAAAA\r\nXX\r\n", 0, "F1", "FIXNA 1", 0},
+      {"a number that is no number too", "1 0 AAAAAAAAA\r\n1 7x AAA\r\n", 0, "F1", "FIXNA 1", 0},
+      {"a missing second number too", "1\r\n", 0, "F1", "FIXNA 1", 0},
+  };
+  for (const Row& row : rows) {
+    GameKinds kinds;
+    kinds.loadText(row.text);
+    EXPECT_EQ(kinds.entry(row.index).shortName, row.shortName) << row.what;
+    EXPECT_EQ(kinds.entry(row.index).longName, row.longName) << row.what;
+    EXPECT_EQ(kinds.entry(row.index).fundCode, row.fundCode) << row.what;
+  }
+}
+
+TEST(GameKinds, OnlyThirteenLinesAreRead) {
+  std::string text;
+  for (int i = 0; i < 14; ++i)
+    text += std::to_string(i) + " 0 K" + std::string(1, char('A' + i)) + "LONGNAME\r\n";
+  text += "not a line of numbers\r\n";
+  GameKinds kinds;
+  EXPECT_TRUE(kinds.loadText(text));
+  EXPECT_EQ(kinds.entry(12).shortName, " KM");
+}
+
+TEST(GameKinds, FileComesFromTheShareOnlyWhenTheServerAnswers) {
+  struct Row {
+    const char* what;
+    bool sharedFile, localFile, serverAnswers;
+    const char* expected;
+  };
+  const Row rows[] = {
+      {"server answers: the share", true, true, true, " SH"},
+      {"server silent: the working directory", true, true, false, " LO"},
+      {"no file on the share: the working directory", false, true, true, " LO"},
+      {"no file at all: built-ins", false, false, true, "F1"},
+      {"server silent and no local file: built-ins", true, false, false, "F1"},
+  };
+  for (const Row& row : rows) {
+    test::FakeFileSystem fs;
+    if (row.sharedFile) fs.addTextFile(kShared, "1 0 SHARED\r\n");
+    if (row.localFile) fs.addTextFile("cviw.txt", "1 0 LOCAL\r\n");
+    GameKinds kinds;
+    kinds.loadText("1 0 OLDOLD\r\n");
+    kinds.GameKinds_Load(fs, row.serverAnswers, "\\\\SRV\\net");
+    EXPECT_EQ(kinds.entry(0).shortName, row.expected) << row.what;
+  }
+}
+
+TEST(GameKinds, ReadOrCloseFailureRestoresTheBuiltIns) {
+  for (FileOp op : {FileOp::Open, FileOp::Read, FileOp::Close}) {
+    test::FakeFileSystem fs;
+    fs.addTextFile("cVIw.Txt", "1 0 LOCAL\r\n");
+    fs.fail(op, "cVIw.Txt", EIO);
+    GameKinds kinds;
+    kinds.GameKinds_Load(fs, false, "\\\\SRV\\net");
+    EXPECT_EQ(kinds.entry(0).shortName, "F1") << static_cast<int>(op);
+  }
+}
+
+TEST(GameKinds, FundCaptionIsTheFirstKindPlayingForTheFundElseEntryFive) {
+  GameKinds kinds;
+  kinds.loadText("0 0 F1 FIXNA\r\n1 3 AA FIRST\r\n2 3 BB SECOND\r\n3 0 CC\r\n4 0 DD\r\n5 0 EE FIFTH\r\n");
+  EXPECT_EQ(kinds.FundName(2), " FIRST");
+  EXPECT_EQ(kinds.FundName(0), "JACK POT 1") << "entry 11 of the built-ins still plays for fund 1";
+  EXPECT_EQ(kinds.FundName(5), "BONUS 3");
+  kinds.loadText(
+      "0 0 F1 FIXNA\r\n1 0\r\n2 0\r\n3 0\r\n4 0\r\n5 0 EE FIFTH\r\n6 0\r\n7 0\r\n8 0\r\n9 0\r\n10 0\r\n11 "
+      "0\r\n");
+  EXPECT_EQ(kinds.FundName(0), " FIFTH");
+}
+
+}  // namespace
+}  // namespace bingo
