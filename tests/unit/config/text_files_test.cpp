@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include "config/city_file.h"
+#include "config/fund_definitions.h"
+#include "config/fund_modes.h"
+#include "config_fixture.h"
+
+namespace bingo {
+namespace {
+
+// Fund 0 of the defaults: value A 0, start mode 3, written in the fixed widths.
+constexpr const char* kFund0 =
+    "    0  0  0  1  3       0       0       0       0       0   0   0   0   0  50   0   0   0   0 90 90 90 "
+    "40 90  3  0"
+    "       0";
+constexpr const char* kFund1 =
+    "   10  0  0  1  3       0       0       0       0       0  10   0   0   0  50   0   0   0   0 90 90 90 "
+    "40 90  3  0"
+    "       0";
+constexpr const char* kFund12 =
+    "    0  0  0  1  3       0       0       0       0       0  10   0   0   0  50   0   0   0   0 13 13 90 "
+    "13 90  3  0"
+    "       0";
+
+constexpr std::size_t kRow = 22640, kRowSize = 80;
+
+std::vector<std::string> splitCrLf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const auto end = text.find("\r\n", at);
+    lines.push_back(text.substr(at, end - at));
+    if (end == std::string::npos) break;
+    at = end + 2;
+  }
+  return lines;
+}
+
+TEST(FundModes, AMissingFileIsWrittenFromTheDefaults) {
+  test::ConfigFixture f;
+  GameRecord record;
+  FundModes_Read(f.io, record);
+
+  const std::string text = f.fs.text(f.names.PathFundModes);
+  ASSERT_EQ(text.substr(text.size() - 2), "\r\n");
+  const auto lines = splitCrLf(text);
+  ASSERT_EQ(lines.size(), 14u);
+  EXPECT_EQ(lines[0], kFund0);
+  EXPECT_EQ(lines[1], kFund1);
+  EXPECT_EQ(lines[12], kFund12);
+  EXPECT_EQ(lines[9].substr(93, 15), " 90 90 90 45 90");
+  EXPECT_EQ(f.trace(), (std::vector<std::string>{
+                           "Nije pronadjen RezDefW.txt, pa je pocetni rezim svih fondova isti",
+                           "Press Any Key To Continue...",
+                       }));
+  // Fund 14 is kept in memory though no line is written for it.
+  EXPECT_EQ(record.reader().i32le(kRow + 14 * kRowSize), 10);
+  EXPECT_EQ(record.reader().u8(768 + 14), 8);
+}
+
+TEST(FundModes, LinesAreReadIntoTheFundRows) {
+  // The fifth number 7 counts as start mode 3; -1 as a byte is 255, also 3.
+  const std::string line0 =
+      "  123  1  2  3  7      -5       6       7       8       9  11  12  13  14  15"
+      "  16  17  18  19 21 22 23 24 25  2 300   70000\r\n";
+  const std::string line1 = "    1  0  0  0 -1 0 0 0 0 0 1 2 3 4 5 6 7 8 9 1 2 3 4 5  1  0 0\r\n";
+  test::ConfigFixture f;
+  f.fs.addTextFile(f.names.PathFundModes, line0 + "\r\n" + line1);
+  GameRecord record;
+  std::fill(record.bytes().begin() + 21440, record.bytes().begin() + 26240, std::uint8_t{0xFF});
+  FundModes_Read(f.io, record);
+
+  const ByteReader r = record.reader();
+  EXPECT_EQ(r.i32le(kRow), 123);
+  EXPECT_EQ(r.u8(kRow + 40), 1);
+  EXPECT_EQ(r.u8(kRow + 72), 3);
+  EXPECT_EQ(r.u8(768), 8);  // 7 counts as 3, stored plus 5
+  EXPECT_EQ(r.i32le(kRow + 20), -5);
+  EXPECT_EQ(r.i32le(kRow + 36), 9);
+  EXPECT_EQ(r.u8(kRow + 6), 11);
+  EXPECT_EQ(r.u8(kRow + 19), 25);
+  EXPECT_EQ(r.u8(784), 7);         // mode 2
+  EXPECT_EQ(r.u8(785), 44);        // 300, low 8 bits
+  EXPECT_EQ(r.i32le(788), 70000);  // whole value
+  EXPECT_EQ(r.u8(768 + 1), 8);     // -1 as a byte counts as 3
+  EXPECT_EQ(r.u8(784 + 8), 6);     // mode 1
+  // Funds beyond the file stay as cleared.
+  EXPECT_EQ(r.i32le(kRow + 2 * kRowSize), 0);
+  EXPECT_EQ(r.u8(26239), 0);
+  EXPECT_EQ(f.fs.count(FileOp::Write), 0);
+  EXPECT_EQ(f.trace(), (std::vector<std::string>{"Ucitava se datoteka RezDefW.txt"}));
+}
+
+TEST(FundModes, AWordWhereANumberBelongsIsReportedAndReadingStops) {
+  struct Row {
+    const char* what;
+    std::string second;
+  };
+  const Row rows[] = {
+      {"a word", std::string(kFund1).replace(10, 3, "abc")},
+      {"a number glued to a word", std::string(kFund1).replace(10, 3, " 1x")},
+      {"numbers missing", "   10  0  0  1  3"},
+  };
+  for (const Row& row : rows) {
+    test::ConfigFixture f;
+    f.fs.addTextFile(f.names.PathFundModes,
+                     std::string(kFund0) + "\r\n" + row.second + "\r\n" + kFund12 + "\r\n");
+    GameRecord record;
+    FundModes_Read(f.io, record);
+    EXPECT_EQ(record.reader().u8(768), 8) << row.what;                 // the line before is read
+    EXPECT_EQ(record.reader().i32le(kRow + kRowSize), 0) << row.what;  // the bad one is not
+    EXPECT_EQ(record.reader().u8(768 + 2), 0) << row.what;             // nor any after it
+    EXPECT_EQ(f.trace().back(), "Pogresan broj u RezDefW.txt, red 2") << row.what;
+    EXPECT_NE(f.fs.text(test::kReportPath).find("> Pogresan broj u RezDefW.txt, red 2"), std::string::npos);
+    EXPECT_EQ(f.fs.count(FileOp::Write), 0) << row.what;
+  }
+}
+
+TEST(FundModes, AFailedWriteIsReportedAndTheDefaultsStay) {
+  test::ConfigFixture f;
+  f.fs.fail(FileOp::Write, f.names.PathFundModes);
+  GameRecord record;
+  FundModes_Read(f.io, record);
+  EXPECT_EQ(record.reader().u8(768), 8);
+  EXPECT_EQ(f.trace().back(), "Neuspesno snimanje fajla : RezDefW.txt");
+}
+
+TEST(City, TheFirstLineInCapitalsOrTheDefaultWritten) {
+  struct Row {
+    const char* what;
+    std::optional<std::string> file;
+    bool found;
+    const char* city;
+    std::optional<std::string> fileAfter;
+  };
+  const Row rows[] = {
+      {"lower case", "subotica\r\n", true, "SUBOTICA", "subotica\r\n"},
+      {"12 letters", "Kragujevacxy", true, "KRAGUJEV", "Kragujevacxy"},
+      {"only a..z change", "nis-\xe8", true, "NIS-\xe8", "nis-\xe8"},
+      {"second line unread", "Pec\r\nBar\r\n", true, "PEC", "Pec\r\nBar\r\n"},
+      {"missing", std::nullopt, false, "NOVISAD", "NOVISAD"},
+      {"empty", "", false, "NOVISAD", "NOVISAD"},
+  };
+  for (const Row& row : rows) {
+    test::ConfigFixture f;
+    if (row.file) f.fs.addTextFile(f.names.PathCity, *row.file);
+    GameRecord record;
+    EXPECT_EQ(City_Find(f.io, record), row.found) << row.what;
+    EXPECT_EQ(City_Name(record), row.city) << row.what;
+    EXPECT_EQ(record.reader().u8(43), std::string(row.city).size()) << row.what;
+    EXPECT_EQ(f.fs.text(f.names.PathCity), *row.fileAfter) << row.what;
+  }
+}
+
+TEST(FundDefs, FourteenLinesReplaceTheBuiltInTable) {
+  std::string file;
+  for (int i = 1; i <= 14; ++i)
+    file += "  " + std::to_string(i) + " F" + std::to_string(i % 10) + " Fond" + std::to_string(i % 10) +
+            " Dugi naziv\r\n";
+  // Two skipped characters, code, separator, 2 + separator + 5 + separator + 20 characters.
+  file.replace(0, file.find("\r\n"), "xx-42|AB|  abc|   Long name with more than twenty|rest");
+  test::ConfigFixture f;
+  f.fs.addTextFile(f.names.PathFundDefs, file);
+  ConfigRecords records;
+  FundDefs_Default(records.FundDefs, 1);
+  ASSERT_TRUE(FundDefs_Read(f.io, records));
+  EXPECT_EQ(records.FundDefs[0], (FundDefinition{-42, "AB", "abc", "Long name with mo"}));
+  EXPECT_EQ(records.FundDefs[13], (FundDefinition{14, "F4", "Fond4", "Dugi naziv"}));
+}
+
+TEST(FundDefs, AFailedReadIsReportedAndKeepsTheTables) {
+  std::string thirteen;
+  for (int i = 0; i < 13; ++i) thirteen += "   1 AA BBBBB CCC\r\n";
+  struct Row {
+    const char* what;
+    std::string file;
+    bool readRefused;
+  };
+  const Row rows[] = {
+      {"13 lines", thirteen, false},
+      {"a word for the code", "  xy AA BBBBB CCC\r\n" + thirteen, false},
+      {"read refused", thirteen + thirteen, true},
+  };
+  for (const Row& row : rows) {
+    test::ConfigFixture f;
+    f.fs.addTextFile(f.names.PathFundDefs, row.file);
+    if (row.readRefused) f.fs.fail(FileOp::Read, f.names.PathFundDefs);
+    ConfigRecords records;
+    FundDefs_Default(records.FundDefs, 0);
+    const FundDefinitions before = records.FundDefs;
+    EXPECT_FALSE(FundDefs_Read(f.io, records)) << row.what;
+    EXPECT_EQ(records.FundDefs, before) << row.what;
+    EXPECT_EQ(f.trace().back(), "Neuspesno citanje fajla : cVIw.txt") << row.what;
+  }
+}
+
+}  // namespace
+}  // namespace bingo
