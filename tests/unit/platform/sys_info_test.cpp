@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "platform/linux_system_info.h"
+#include "platform/sys_info_text.h"
+
+// This test program counts its heap the way the console does.
+#include "platform/heap_counting.inc"
+
+namespace bingo {
+namespace {
+
+TEST(SysInfoText, TextsAsTheTechnicianSeesThem) {
+  struct Row {
+    OsVersion version;
+    const char* about;
+    const char* windows;
+  };
+  const Row rows[] = {
+      {{2, 5, 1, 2600, "Service Pack 3"},
+       "Windows NT 5.1 (Build 2600: Service Pack 3)",
+       "Platform: Windows NT\r\nWindows: 5.1\n\rBuild  : 2600\n\rUpdate: Service Pack 3"},
+      {{2, 5, 1, 2600, ""},
+       "Windows NT 5.1 (Build 2600)",
+       "Platform: Windows NT\r\nWindows: 5.1\n\rBuild  : 2600\n\rUpdate: "},
+      // The 9x family keeps its version in the high word of the build number.
+      {{1, 4, 10, 0x040A08AE, " A "},
+       "Windows 95 4.10 (Build 2222:  A )",
+       "Platform: Windows 9x\r\nWindows: 4.10\n\rBuild  : 67766446\n\rUpdate:  A "},
+      {{0, 6, 1, 0, ""}, "Windows 6.1", "Platform: ????\r\nWindows: 6.1\n\rBuild  : 0\n\rUpdate: "},
+      {{3, 10, 0, 19045, "x"},
+       "Windows 10.0",
+       "Platform: ????\r\nWindows: 10.0\n\rBuild  : 19045\n\rUpdate: x"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(About_OSText(row.version), row.about);
+    EXPECT_EQ(WindowsVersionText(row.version), row.about);
+    EXPECT_EQ(SysInfo_WindowsText(row.version), row.windows);
+    EXPECT_EQ(WindowsMajorVersion(row.version), static_cast<int>(row.version.major));
+  }
+  EXPECT_EQ(SysInfo_MemoryText({12, 3456}), "AllocMemCount: 12\n\rAllocMemSize : 3456\n\r");
+}
+
+TEST(SysInfoText, PhysicalMemoryInGroupedKilobytes) {
+  const std::pair<std::uint64_t, const char*> rows[] = {
+      {2147483648ull, "2,097,152 KB"},
+      {1023, " KB"},
+      {1024, "1 KB"},
+      {999 * 1024 + 1023, "999 KB"},
+      {1000 * 1024, "1,000 KB"},
+      {123456789, "120,563 KB"},
+      {1ull << 50, "1,099,511,627,776 KB"},
+  };
+  for (const auto& [bytes, text] : rows) EXPECT_EQ(About_PhysMemText(bytes), text) << bytes;
+}
+
+TEST(LinuxSystemInfo, VersionFromTheKernelRelease) {
+  struct Row {
+    const char* release;
+    std::uint32_t major, minor, build;
+  };
+  const Row rows[] = {
+      {"6.1.0-18-amd64", 6, 1, 0},
+      {"5.15.153.1-microsoft-standard-WSL2", 5, 15, 153},
+      {"6.8.0-rc3", 6, 8, 0},
+      {"4.19", 4, 19, 0},
+      {"", 0, 0, 0},
+      {"6.x.2", 6, 0, 0},
+      {"99999999999.1.1", UINT32_MAX, 1, 1},
+  };
+  for (const Row& row : rows) {
+    const OsVersion version = osVersionFromRelease(row.release);
+    EXPECT_EQ(version.platformId, 0u) << row.release;
+    EXPECT_EQ(version.major, row.major) << row.release;
+    EXPECT_EQ(version.minor, row.minor) << row.release;
+    EXPECT_EQ(version.build, row.build) << row.release;
+    EXPECT_EQ(version.servicePack, "") << row.release;
+  }
+  const LinuxSystemInfo info;
+  EXPECT_GT(info.osVersion().major, 2u);
+  EXPECT_GT(info.physicalMemoryBytes(), 64ull << 20);
+}
+
+TEST(LinuxSystemInfo, HeapStatsCountTheProgramsOwnLiveBlocks) {
+  const LinuxSystemInfo info;
+  std::vector<std::unique_ptr<char[]>> blocks;
+  blocks.reserve(10);
+  const HeapStats before = info.heapStats();
+  for (int i = 0; i < 10; ++i) blocks.push_back(std::make_unique<char[]>(1000));
+  auto aligned = std::make_unique<std::array<std::max_align_t, 4>>();
+  struct alignas(256) Wide {
+    char bytes[512];
+  };
+  auto wide = std::make_unique<Wide>();
+  const HeapStats during = info.heapStats();
+  blocks.clear();
+  aligned.reset();
+  wide.reset();
+  const HeapStats after = info.heapStats();
+
+  EXPECT_EQ(during.blockCount - before.blockCount, 12u);
+  EXPECT_GE(during.totalBytes - before.totalBytes, 10u * 1000 + 64 + 512);
+  EXPECT_LE(during.totalBytes - before.totalBytes, 10u * 1100 + 128 + 1024);
+  EXPECT_EQ(after.blockCount, before.blockCount);
+  EXPECT_EQ(after.totalBytes, before.totalBytes);
+}
+
+}  // namespace
+}  // namespace bingo
