@@ -53,8 +53,8 @@ int readFull(int fd, std::uint8_t* data, std::size_t size, std::size_t& got) {
 
 // Opens a regular file for reading; a folder or a device is refused, and a
 // named pipe cannot block the open.
-int openRegularForReading(const std::string& hostPath, int& fd) {
-  fd = ::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+int openRegularForReading(const std::string& hostPath, int& fd, int extraFlags = 0) {
+  fd = ::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | extraFlags);
   if (fd < 0) return errno;
   struct stat st {};
   int error = 0;
@@ -296,9 +296,10 @@ IoStatus LinuxFileSystem::moveFile(const std::string& from, const std::string& t
   prepareDrive(to);
   if (::rename(hostFrom->c_str(), hostTo->c_str()) == 0) return {};
   if (errno != EXDEV) return {errno};
-  // Another file system (the server's share onto the local disk): copy, then remove.
+  // Another file system (the server's share onto the local disk): copy, then
+  // remove. A link is never followed here: moving it must not copy what it points at.
   int fd = -1;
-  if (int error = openRegularForReading(*hostFrom, fd)) return {error};
+  if (int error = openRegularForReading(*hostFrom, fd, O_NOFOLLOW)) return {error};
   const IoStatus copied = replaceThroughTemporary(*hostTo, fd, {});
   ::close(fd);
   if (!copied.ok()) return copied;

@@ -94,13 +94,15 @@ bool FakeFileSystem::exists(const std::string& path) {
   note(FileOp::Exists);
   if (failure(FileOp::Exists, path)) return false;
   const std::string k = key(path);
-  return m_files.count(k) != 0 || folderExists(k);
+  // The working directory itself has no name: an empty path names nothing.
+  return m_files.count(k) != 0 || (!k.empty() && folderExists(k));
 }
 
 bool FakeFileSystem::isFolder(const std::string& path) {
   note(FileOp::Exists);
   if (failure(FileOp::Exists, path)) return false;
-  return folderExists(key(path));
+  const std::string k = key(path);
+  return !k.empty() && folderExists(k);
 }
 
 std::optional<std::uint64_t> FakeFileSystem::fileSize(const std::string& path) {

@@ -46,6 +46,7 @@ TEST(FakeFileSystem, RefusesLikeTheRealFileSystem) {
        [&](FileSystem& fs) { return fs.moveFile("C:\\Data\\File.txt", "C:\\Data\\Folder").code; }},
       {"drive root is a folder",
        [&](FileSystem& fs) { return fs.isFolder("C:") && fs.exists("C:\\") ? 0 : -1; }},
+      {"empty path", [&](FileSystem& fs) { return fs.exists("") || fs.isFolder("") ? -1 : 0; }},
       {"listed names",
        [&](FileSystem& fs) {
          return fs.listFiles("c:\\data", "*") == std::vector<std::string>{"File.txt"} ? 0 : -1;

@@ -151,11 +151,16 @@ TEST(LinuxFileSystem, MoveAcrossFileSystemsCopiesThenRemoves) {
   local.folder("c/DG2");
   std::filesystem::create_directories(pattern + "/SRV7/net");
   std::ofstream(pattern + "/SRV7/net/150101N1.DG") << "record";
+  local.file("secret.txt", "local secret");
+  ASSERT_EQ(::symlink((local / "secret.txt").c_str(), (pattern + "/SRV7/net/150102N1.DG").c_str()), 0);
   const IoStatus moved = fs.moveFile("\\\\SRV7\\net\\150101N1.DG", "C:\\DG2\\150101N1.DG");
   const bool sourceLeft = std::filesystem::exists(pattern + "/SRV7/net/150101N1.DG");
+  // A link on the share is not followed into the local disk.
+  const IoStatus linkMoved = fs.moveFile("\\\\SRV7\\net\\150102N1.DG", "C:\\DG2\\150102N1.DG");
   std::filesystem::remove_all(pattern);
   EXPECT_TRUE(moved.ok()) << moved.code;
   EXPECT_FALSE(sourceLeft);
+  EXPECT_EQ(linkMoved.code, ELOOP);
   EXPECT_EQ(local.read("c/DG2/150101N1.DG"), "record");
   EXPECT_EQ(entriesOf(local / "c/DG2"), (std::vector<std::string>{"150101N1.DG"}));
 }
