@@ -1,0 +1,94 @@
+#include "display/model/captions.h"
+
+#include <gtest/gtest.h>
+
+#include "support/fake_file_system.h"
+
+namespace bingo {
+namespace {
+
+TEST(Captions, TableHoldsTheStoredBytesOfEveryLanguage) {
+  struct Row {
+    std::uint8_t jezik;
+    unsigned k;
+    std::string bytes;
+  };
+  const Row rows[] = {
+      {0, 0, "LIN"},
+      {1, 0, "VIJ"},
+      {0, 41, "VA\x8aI TIKETI SU:"},
+      {0, 44, std::string("TIKETI SA NAJVECOM \x8a") + "ANSOM"},
+      {1, 3, std::string("\xc7") + "MIMI"},
+      {1, 43, std::string("P\xcbR PAGES\xcb")},
+      {1, 92, "TIKET\xcb"},
+      {1, 37, ""},  // Albanian has no last-ball title
+      {3, 24, "PO^ETEN"},
+      {3, 28, "Najdobra {ansa"},
+      {3, 46, "BRI{EWE NA TALONI"},
+      {0, 52, "Izlaz iz programa?"},
+      {3, 63, "Vnesete gi kupenite taloni"},
+      {0, 95, "LOPTA"},
+      {0, 1, ""},    // a number the table does not hold
+      {1, 99, ""},   // the last number, not held
+      {0, 100, ""},  // above the table
+      {2, 2, ""},    // no language of that number
+  };
+  for (const Row& row : rows) {
+    Captions captions;
+    captions.setJezik(row.jezik);
+    EXPECT_EQ(captions.JezikText(row.k), row.bytes) << "Jezik " << int(row.jezik) << " caption " << row.k;
+  }
+}
+
+TEST(Captions, LanguageFileDecides) {
+  const std::string share = "\\\\bingoserver\\net";
+  const std::string shareFile = share + "\\cJezik.txt";
+  struct Row {
+    const char* name;
+    const char* shareText;  // nullptr: no file on the share
+    const char* localText;  // nullptr: no file in the working directory
+    bool serverAnswers;
+    std::uint8_t jezik;
+    std::string path;
+  };
+  const Row rows[] = {
+      {"no file anywhere", nullptr, nullptr, true, 0, "cJezik.txt"},
+      {"M", nullptr, "M\r\n", false, 3, "cJezik.txt"},
+      {"lower-case m", nullptr, "mk\r\n", false, 3, "cJezik.txt"},
+      {"A", nullptr, "Albanian", false, 1, "cJezik.txt"},
+      {"S", nullptr, "s", false, 0, "cJezik.txt"},
+      {"another letter", nullptr, "X", false, 1, "cJezik.txt"},
+      {"empty first line", nullptr, "\r\nM\r\n", false, 1, "cJezik.txt"},
+      {"empty file", nullptr, "", false, 1, "cJezik.txt"},
+      {"leading space", nullptr, " M", false, 1, "cJezik.txt"},
+      {"share wins when the server answers", "M", "A", true, 3, shareFile},
+      {"local file when the server is silent", "M", "A", false, 1, "cJezik.txt"},
+      {"local file when the share has none", nullptr, "A", true, 1, "cJezik.txt"},
+  };
+  for (const Row& row : rows) {
+    test::FakeFileSystem fs;
+    fs.addFolder(share);
+    if (row.shareText) fs.addTextFile(shareFile, row.shareText);
+    if (row.localText) fs.addTextFile("cJezik.txt", row.localText);
+    Captions captions;
+    captions.setJezik(1);
+    captions.Language_Select(fs, row.serverAnswers, share);
+    EXPECT_EQ(captions.Jezik(), row.jezik) << row.name;
+    EXPECT_EQ(captions.languageFilePath(), row.path) << row.name;
+  }
+}
+
+TEST(Captions, UnreadableLanguageFileMeansSerbian) {
+  for (const FileOp op : {FileOp::Open, FileOp::Read}) {
+    test::FakeFileSystem fs;
+    fs.addTextFile("cJezik.txt", "M");
+    fs.fail(op, "cJezik.txt");
+    Captions captions;
+    captions.setJezik(3);
+    captions.Language_Select(fs, false, "\\\\bingoserver\\net");
+    EXPECT_EQ(captions.Jezik(), 0);
+  }
+}
+
+}  // namespace
+}  // namespace bingo
