@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bitset>
+#include <span>
 
 #include "platform/text.h"
 
@@ -36,6 +37,39 @@ std::optional<std::string> cardFault(const Card& card) {
   return std::nullopt;
 }
 
+namespace {
+
+// A strip holding a number twice: the wrong card is the one that clashes with
+// the others most (a card put in another's place clashes with every card that
+// holds one of its numbers; each of those clashes with it alone). Between two
+// equal cards the later one is named: it is the copy.
+CardFileCheck::Fault stripFault(std::span<const Card> strip, std::size_t firstTicket,
+                                std::size_t stripNumber) {
+  std::array<int, kBalls + 1> holders{};
+  for (const Card& card : strip)
+    for (std::uint8_t v : card) ++holders[v];
+  std::size_t worst = strip.size();
+  int worstClashes = 0, worstNumber = 0;
+  for (std::size_t i = 0; i < strip.size(); ++i) {
+    int clashes = 0, number = 0;
+    for (std::uint8_t v : strip[i])
+      if (holders[v] > 1) {
+        ++clashes;
+        if (number == 0) number = v;
+      }
+    if (clashes > 0 && clashes >= worstClashes) {
+      worst = i;
+      worstClashes = clashes;
+      worstNumber = number;
+    }
+  }
+  if (worst == strip.size()) return {};
+  return {firstTicket + worst,
+          formatText("%d is also on another card of strip %zu", worstNumber, stripNumber)};
+}
+
+}  // namespace
+
 CardFileCheck checkCardFile(std::span<const std::uint8_t> bytes) {
   CardFileCheck result;
   result.cards = bytes.size() / kCardBytes;
@@ -48,22 +82,19 @@ CardFileCheck checkCardFile(std::span<const std::uint8_t> bytes) {
     return result;
   }
   const auto cards = cardsFromBytes(bytes);
-  std::bitset<kBalls + 1> inStrip;
-  for (std::size_t i = 0; i < cards.size(); ++i) {
-    if (i % kCardsPerStrip == 0) inStrip.reset();
-    auto fault = cardFault(cards[i]);
-    if (!fault) {
-      for (std::uint8_t v : cards[i]) {
-        if (inStrip[v]) {
-          fault = formatText("%d is already on another card of strip %zu", v, i / kCardsPerStrip + 1);
-          break;
-        }
-        inStrip.set(v);
+  for (std::size_t first = 0; first < cards.size(); first += kCardsPerStrip) {
+    const auto strip =
+        std::span(cards).subspan(first, std::min<std::size_t>(kCardsPerStrip, cards.size() - first));
+    for (std::size_t i = 0; i < strip.size(); ++i) {
+      if (auto fault = cardFault(strip[i])) {
+        result.badCard = first + i + 1;
+        result.fault = *fault;
+        return result;
       }
     }
-    if (fault) {
-      result.badCard = i + 1;
-      result.fault = *fault;
+    if (auto fault = stripFault(strip, first + 1, first / kCardsPerStrip + 1); fault.card != 0) {
+      result.badCard = fault.card;
+      result.fault = fault.text;
       return result;
     }
   }

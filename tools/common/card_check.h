@@ -17,6 +17,10 @@ namespace bingo::tools {
 std::optional<std::string> cardFault(const Card& card);
 
 struct CardFileCheck {
+  struct Fault {
+    std::size_t card = 0;  // ticket number, 1-based; 0 for none
+    std::string text;
+  };
   bool ok = false;
   std::size_t cards = 0;    // whole cards in the file
   std::size_t badCard = 0;  // ticket number (1-based) of the first bad card; 0 for a fault of the file

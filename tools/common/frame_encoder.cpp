@@ -60,15 +60,16 @@ FrameRecord encodeFrame(const FrameState& s) {
   FrameRecord record{};
   FieldWriter w(record);
 
-  w.u8(1, s.lop);
-  w.u8(2, s.mxl);
+  // Counts and ball numbers are decimal fields too: one BCD byte each.
+  w.bcd(1, 1, s.lop);
+  w.bcd(2, 1, s.mxl);
   w.bcd(l.bon, l.money, s.bon);
   w.bcd(l.ln2, l.money, s.ln2);
   w.bcd(l.lin, l.money, s.lin);
   w.bcd(l.bin, l.money, s.bin);
   w.bcd(l.cenValue, l.cenBytes, s.price);
   w.bcd(l.pro, l.proBytes, s.pro);
-  w.u8(l.kug, s.kug);
+  w.bcd(l.kug, 1, s.kug);
 
   for (int ball = 1; ball <= 90; ++ball)
     if (s.drawn[static_cast<std::size_t>(ball)])
@@ -77,26 +78,26 @@ FrameRecord encodeFrame(const FrameState& s) {
 
   for (std::size_t n = 0; n < s.funds.size(); ++n) {
     const std::size_t row = kFundFirst + n * l.fundStride;
-    w.u8(row, s.funds[n].ballLimit);
+    w.bcd(row, 1, s.funds[n].ballLimit);
     w.bcd(row + 1, l.fundAmountBytes, s.funds[n].amount);
   }
   for (std::size_t n = 0; n < s.sold.size(); ++n) {
     const std::size_t row = kSoldFirst + n * l.soldStride;
-    w.bcd(row, 1, s.sold[n].series % 100);
+    w.bcd(row, 1, s.sold[n].series);
     w.bcd(row + 1, l.ticketBytes, s.sold[n].first);
     w.bcd(row + l.soldLast, l.ticketBytes, s.sold[n].last);
   }
   for (std::size_t n = 0; n < s.rank.size(); ++n) {
     const std::size_t row = kRankFirst + n * l.rankStride;
     w.bcd(row, l.ticketBytes, s.rank[n].ticket);
-    w.u8(row + l.ticketBytes, s.rank[n].ballsNeeded);
+    w.bcd(row + l.ticketBytes, 1, s.rank[n].ballsNeeded);
   }
   for (std::size_t n = 0; n < s.waiting.size(); ++n) {
     const std::size_t row = l.waitFirst + n * l.rankStride;
     w.bcd(row, l.ticketBytes, s.waiting[n].ticket);
-    w.u8(row + l.ticketBytes, s.waiting[n].ballsNeeded);
+    w.bcd(row + l.ticketBytes, 1, s.waiting[n].ballsNeeded);
   }
-  for (std::size_t n = 1; n <= s.kugLast.size(); ++n) w.u8(l.kugLastBase - n, s.kugLast[n - 1]);
+  for (std::size_t n = 1; n <= s.kugLast.size(); ++n) w.bcd(l.kugLastBase - n, 1, s.kugLast[n - 1]);
 
   w.u8(kKolo, s.kolo);
   w.u8(kVi, s.vi);

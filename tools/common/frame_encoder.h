@@ -45,7 +45,7 @@ struct FrameState {
   std::uint8_t protokol = 8;
   // Block 1.
   std::uint8_t lop = 0;
-  std::uint8_t mxl = 0;
+  std::uint8_t mxl = 0;  // MxL: the bonus is paid for a bingo within this many balls
   std::uint8_t kug = 0;
   std::uint32_t bon = 0, ln2 = 0, lin = 0, bin = 0;
   std::uint32_t price = 0;  // CEN
