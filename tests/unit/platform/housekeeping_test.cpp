@@ -197,9 +197,6 @@ TEST(Housekeeping, FileAndFolderChecksOnOtherPaths) {
   hall.fs.fail(FileOp::MakeFolder, "C:\\Orma\\Bingo\\Arh\\DG2");
   EXPECT_FALSE(hall.housekeeping.Folder_Ensure("C:\\Orma\\Bingo\\Arh\\DG2", false));
   EXPECT_FALSE(hall.fs.hasFile(kLogApp));
-  EXPECT_EQ(hall.fs.text(kTrace), "09:30:15> Ne postoji file: " + std::string(kCity) +
-                                      "\r\n09:30:15> Ne postoji file: " + std::string(kCity) +
-                                      "\r\n09:30:15> Ne postoji file:  " + std::string(kCity) + "\r\n");
 }
 
 TEST(Housekeeping, LeftoverLocalCommandFilesAreErased) {

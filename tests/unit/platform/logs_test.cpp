@@ -33,26 +33,26 @@ TEST(Logs, ProgramSiblingReplacesTheExtensionAndLowersThePath) {
 TEST(Logs, EveryLogWritesItsOwnFormat) {
   struct Row {
     LocalTime time;
-    const char* run;  // whole run log after Log_Run("RUN Bingo")
+    const char* stamp;  // "hh:nn:ss:zzz" of the run and error logs
     const char* traceFile;
-    const char* trace;   // whole trace log after Trace_Write("Poruka")
-    const char* logApp;  // whole LogApp.txt after Report_Error("Greska")
+    const char* traceStamp;  // "HH:MM:SS" of the trace log
+    const char* logApp;      // whole LogApp.txt after Report_Error("Greska")
   };
   const Row rows[] = {
       {{2026, 12, 6, 9, 30, 15, 250},
-       "09:30:15:250 RUN Bingo\r\n",
+       "09:30:15:250",
        "C:\\Orma\\Bingo\\Arh\\Log\\261206.Txt",
-       "09:30:15> Poruka\r\n09:30:15> Greska\r\n",
+       "09:30:15",
        "  1206 09:30:15> Greska"},
       {{2000, 1, 2, 3, 4, 5, 7},
-       "03:04:05:007 RUN Bingo\r\n",
+       "03:04:05:007",
        "C:\\Orma\\Bingo\\Arh\\Log\\000102.Txt",
-       "03:04:05> Poruka\r\n03:04:05> Greska\r\n",
+       "03:04:05",
        "  0102 03:04:05> Greska"},
       {{2109, 10, 31, 23, 59, 59, 999},
-       "23:59:59:999 RUN Bingo\r\n",
+       "23:59:59:999",
        "C:\\Orma\\Bingo\\Arh\\Log\\091031.Txt",
-       "23:59:59> Poruka\r\n23:59:59> Greska\r\n",
+       "23:59:59",
        "  1031 23:59:59> Greska"},
   };
   for (const Row& row : rows) {
@@ -61,29 +61,22 @@ TEST(Logs, EveryLogWritesItsOwnFormat) {
     test::FakeClock clock;
     clock.time = row.time;
     Logs logs(fs, clock, kProgram);
-    logs.Log_Run("RUN Bingo");
+    logs.Log_Run("RUN Bingo C:\\Orma\\Bingo\\ClientBingo.exe");
     logs.Log_Error("Access violation");
-    logs.Trace_Write("Poruka");
+    logs.Trace_Begin("uPoint_Ini");
+    logs.Trace_End("uPoint_Ini");
     logs.Report_Error("Greska");
-    EXPECT_EQ(fs.text("c:\\orma\\bingo\\clientbingo.log"), row.run);
-    EXPECT_EQ(fs.text("c:\\orma\\bingo\\clientbingo.err"),
-              std::string(row.run).substr(0, 13) + "Access violation\r\n");
-    EXPECT_EQ(fs.text(row.traceFile), row.trace);
+    logs.Log_Run("END Bingo");
+    const std::string stamp = row.stamp, traceStamp = row.traceStamp;
+    EXPECT_EQ(fs.text("c:\\orma\\bingo\\clientbingo.log"),
+              stamp + " RUN Bingo C:\\Orma\\Bingo\\ClientBingo.exe\r\n" + stamp + " END Bingo\r\n");
+    EXPECT_EQ(fs.text("c:\\orma\\bingo\\clientbingo.err"), stamp + " Access violation\r\n");
+    EXPECT_EQ(fs.text(row.traceFile), traceStamp + "> Ucitava se: uPoint_Ini...\r\n" + traceStamp +
+                                          "> Ucitan  je: uPoint_Ini.\r\n" + traceStamp + "> Greska\r\n");
     EXPECT_EQ(fs.text(kLogApp), row.logApp);
+    // The run and error logs are named in lower case.
+    EXPECT_EQ(fs.filePaths()[0], "c:\\orma\\bingo\\clientbingo.log");
   }
-}
-
-TEST(Logs, RunLogHoldsStartAndEndAndItsNameIsLowerCase) {
-  test::FakeFileSystem fs;
-  fs.addFolder("C:\\Orma\\Bingo");
-  test::FakeClock clock;
-  Logs logs(fs, clock, kProgram);
-  logs.Log_Run("RUN Bingo C:\\Orma\\Bingo\\ClientBingo.exe");
-  clock.time.hour = 17;
-  logs.Log_Run("END Bingo");
-  EXPECT_EQ(fs.text("C:\\Orma\\Bingo\\clientbingo.log"),
-            "09:30:15:250 RUN Bingo C:\\Orma\\Bingo\\ClientBingo.exe\r\n17:30:15:250 END Bingo\r\n");
-  EXPECT_EQ(fs.filePaths(), std::vector<std::string>{"c:\\orma\\bingo\\clientbingo.log"});
 }
 
 TEST(Logs, TraceFallsBackToTheWorkingDirectoryWithoutTheLogFolder) {
@@ -183,16 +176,6 @@ TEST(Logs, FileNamesAreCutAtSixty) {
   logs.Report_Error("r");
   EXPECT_EQ(fs.text(folder + "\\261206"), "09:30:15> t\r\n09:30:15> r\r\n");
   EXPECT_EQ(fs.text(folder + "\\LogApp"), "  1206 09:30:15> r");
-}
-
-TEST(Logs, StartUpStepsAreBracketed) {
-  test::FakeFileSystem fs;
-  fs.addFolder("C:\\Orma\\Bingo\\Arh\\Log");
-  test::FakeClock clock;
-  Logs logs(fs, clock, kProgram);
-  logs.Trace_Begin("uPoint_Ini");
-  logs.Trace_End("uPoint_Ini");
-  EXPECT_EQ(fs.text(kTrace), "09:30:15> Ucitava se: uPoint_Ini...\r\n09:30:15> Ucitan  je: uPoint_Ini.\r\n");
 }
 
 }  // namespace
