@@ -1,12 +1,13 @@
 #include "frame/commands.h"
 
 #include "platform/folders.h"
+#include "platform/sys_info_text.h"
 
 namespace bingo {
 
 void Commands::Commands_Check(const ConsoleConfig& config, FileSystem& fs, Shell& shell,
                               const SystemInfo& info) {
-  WinVer5Up = info.osVersion().major >= 5;
+  WinVer5Up = WindowsMajorVersion(info.osVersion()) >= 5;
   if (fs.exists(config.FilesOff2)) shell.requestTermination();
   if (fs.exists(config.FilesOff1)) {
     shell.requestTermination();

@@ -1,0 +1,149 @@
+#include "platform/linux_network.h"
+
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <netinet/ip.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+
+namespace bingo {
+namespace {
+
+constexpr const char* kNoAddress = "IP Address: NEMA!!!";
+constexpr std::uint8_t kEchoRequest = 8;
+constexpr std::uint8_t kEchoReply = 0;
+constexpr std::size_t kEchoHeader = 8;
+constexpr std::size_t kReplyBuffer = 128;
+constexpr std::uint16_t kProbePort = 445;
+
+class Socket {
+ public:
+  explicit Socket(int fd) : m_fd(fd) {}
+  ~Socket() {
+    if (m_fd >= 0) ::close(m_fd);
+  }
+  Socket(const Socket&) = delete;
+  Socket& operator=(const Socket&) = delete;
+  int fd() const { return m_fd; }
+
+ private:
+  int m_fd;
+};
+
+std::uint16_t internetChecksum(const std::uint8_t* data, std::size_t length) {
+  std::uint32_t sum = 0;
+  for (std::size_t i = 0; i + 1 < length; i += 2)
+    sum += static_cast<std::uint32_t>(data[i] << 8 | data[i + 1]);
+  if (length % 2) sum += static_cast<std::uint32_t>(data[length - 1] << 8);
+  while (sum >> 16) sum = (sum & 0xFFFF) + (sum >> 16);
+  return static_cast<std::uint16_t>(~sum);
+}
+
+sockaddr_in socketAddress(const Ipv4Address& address, std::uint16_t port) {
+  sockaddr_in to{};
+  to.sin_family = AF_INET;
+  to.sin_port = htons(port);
+  std::memcpy(&to.sin_addr, address.bytes.data(), 4);
+  return to;
+}
+
+// Waits until `fd` is ready for `events` or the deadline passed.
+bool waitFor(int fd, short events, std::chrono::steady_clock::time_point deadline) {
+  const auto left =
+      std::chrono::duration_cast<std::chrono::nanoseconds>(deadline - std::chrono::steady_clock::now());
+  if (left.count() <= 0) return false;
+  const timespec timeout{static_cast<time_t>(left.count() / 1000000000),
+                         static_cast<long>(left.count() % 1000000000)};
+  pollfd p{fd, events, 0};
+  return ::ppoll(&p, 1, &timeout, nullptr) > 0;
+}
+
+}  // namespace
+
+bool LinuxNetwork::Server_Ping(const std::string& name) {
+  const Ipv4Address address = Host_Address(name);
+  if (address.isZero()) return false;  // an unresolvable server counts as unreachable
+  {
+    Socket datagram(::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, IPPROTO_ICMP));
+    if (datagram.fd() >= 0) return echo(datagram.fd(), address, false);
+  }
+  {
+    Socket raw(::socket(AF_INET, SOCK_RAW | SOCK_NONBLOCK | SOCK_CLOEXEC, IPPROTO_ICMP));
+    if (raw.fd() >= 0) return echo(raw.fd(), address, true);
+  }
+  if (!m_fallbackLogged && m_logs) {
+    m_logs->Log_Error("Server_Ping: no ICMP socket allowed, the server is probed on TCP port 445");
+  }
+  m_fallbackLogged = true;
+  return probePort445(address);
+}
+
+bool LinuxNetwork::echo(int fd, const Ipv4Address& address, bool raw) {
+  // One request without payload; the kernel puts its own identifier into the
+  // request of a datagram socket and delivers only the replies to it.
+  const std::uint16_t id = static_cast<std::uint16_t>(::getpid());
+  const std::uint16_t sequence = ++m_sequence;
+  std::array<std::uint8_t, kEchoHeader> request{kEchoRequest,
+                                                0,
+                                                0,
+                                                0,
+                                                static_cast<std::uint8_t>(id >> 8),
+                                                static_cast<std::uint8_t>(id),
+                                                static_cast<std::uint8_t>(sequence >> 8),
+                                                static_cast<std::uint8_t>(sequence)};
+  const std::uint16_t checksum = internetChecksum(request.data(), request.size());
+  request[2] = static_cast<std::uint8_t>(checksum >> 8);
+  request[3] = static_cast<std::uint8_t>(checksum);
+  const sockaddr_in to = socketAddress(address, 0);
+  if (::sendto(fd, request.data(), request.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to) < 0)
+    return false;
+
+  const auto deadline = std::chrono::steady_clock::now() + kReplyWait;
+  std::array<std::uint8_t, kReplyBuffer> reply{};
+  for (;;) {
+    if (!waitFor(fd, POLLIN, deadline)) return false;
+    sockaddr_in from{};
+    socklen_t fromLength = sizeof from;
+    const ssize_t got =
+        ::recvfrom(fd, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&from), &fromLength);
+    if (got > 0) {
+      std::size_t at = 0;
+      if (raw) at = static_cast<std::size_t>(reply[0] & 0x0F) * 4;  // past the IP header
+      const bool fromServer = std::memcmp(&from.sin_addr, address.bytes.data(), 4) == 0;
+      if (fromServer && static_cast<std::size_t>(got) >= at + kEchoHeader && reply[at] == kEchoReply &&
+          (reply[at + 6] << 8 | reply[at + 7]) == sequence &&
+          (!raw || (reply[at + 4] << 8 | reply[at + 5]) == id))
+        return true;
+    } else if (got < 0 && errno != EAGAIN && errno != EINTR) {
+      return false;
+    }
+  }
+}
+
+bool LinuxNetwork::probePort445(const Ipv4Address& address) {
+  Socket probe(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+  if (probe.fd() < 0) return false;
+  const sockaddr_in to = socketAddress(address, kProbePort);
+  if (::connect(probe.fd(), reinterpret_cast<const sockaddr*>(&to), sizeof to) == 0) return true;
+  if (errno == ECONNREFUSED) return true;
+  if (errno != EINPROGRESS) return false;
+  if (!waitFor(probe.fd(), POLLOUT, std::chrono::steady_clock::now() + kReplyWait)) return false;
+  int error = 0;
+  socklen_t length = sizeof error;
+  if (::getsockopt(probe.fd(), SOL_SOCKET, SO_ERROR, &error, &length) != 0) return false;
+  return error == 0 || error == ECONNREFUSED;
+}
+
+std::string LinuxNetwork::Local_IPText() {
+  std::array<char, 256> name{};
+  if (::gethostname(name.data(), name.size() - 1) != 0) return kNoAddress;
+  const Ipv4Address address = m_localLookup.resolve(name.data());
+  return address.isZero() ? std::string(kNoAddress) : address.dotted();
+}
+
+}  // namespace bingo
