@@ -14,8 +14,8 @@ constexpr const char* kKindNames[13] = {"F1", "F2", "B7", "B6", "B5", "B4", "B3"
 std::string offName(int n) { return formatText("Off%d.txt", n); }
 
 std::string ticketList(const std::vector<std::uint32_t>& tickets) {
-  std::string text;
-  for (std::uint32_t t : tickets) text += (text.empty() ? "" : " ") + std::to_string(t);
+  std::string text = tickets.size() == 1 ? "ticket" : "tickets";
+  for (std::uint32_t t : tickets) text += " " + std::to_string(t);
   return text;
 }
 
@@ -82,10 +82,10 @@ void Simulator::playRound() {
     const RoundResult& result = m_game.result();
     if (ball == HallGame::Ball::Line ||
         (ball == HallGame::Ball::Bingo && result.lineBall == m_game.frame().lop))
-      m_log << "round " << int{result.kolo} << ": line at ball " << result.lineBall << ", ticket "
+      m_log << "round " << int{result.kolo} << ": line at ball " << result.lineBall << ", "
             << ticketList(result.lineWinners) << std::endl;
     if (ball == HallGame::Ball::Bingo) {
-      m_log << "round " << int{result.kolo} << ": bingo at ball " << result.bingoBall << ", ticket "
+      m_log << "round " << int{result.kolo} << ": bingo at ball " << result.bingoBall << ", "
             << ticketList(result.bingoWinners);
       if (result.fundWon) m_log << ", fund " << result.fundWon << " won";
       m_log << std::endl;
