@@ -10,15 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "frame/ticket_numbers.h"
 #include "platform/file_system.h"
 
 namespace bingo {
-
-// Tickets are numbered 1..24192; every per-ticket table holds entries 0..24193,
-// 0 and 24193 being sentinels that never hold a bought ticket.
-inline constexpr std::uint16_t kTicketMax = 24192;
-inline constexpr std::uint16_t kTicketSentinel = 24193;
-inline constexpr std::size_t kTicketTableSize = 24194;
 
 inline constexpr std::size_t kCardBytes = 15;  // three rows of five ball numbers
 inline constexpr std::size_t kCardRows = 3;

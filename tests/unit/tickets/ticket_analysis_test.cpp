@@ -102,24 +102,28 @@ TEST_F(Checked, NearWinFigures) {
 }
 
 TEST(RankSort, ExchangeRuleAndTies) {
-  // Position order after each pass, worked out by hand from the exchange rule.
-  const std::vector<TicketRank> start = {
+  // Position order after the passes, worked out by hand from the exchange rule.
+  const std::vector<TicketRank> mixed = {
       {1, 10, 16, 0}, {2, 2, 8, 0}, {3, 1, 9, 0}, {4, 2, 8, 0}, {5, 0, 7, 0}};
+  const std::vector<TicketRank> equal = {{1, 2, 8, 0}, {2, 2, 8, 0}, {3, 2, 8, 0}};
   struct Row {
+    const std::vector<TicketRank>& start;
     bool hint, BingoPhase;
     std::vector<std::uint16_t> order;
   };
   const Row rows[] = {
-      {false, false, {5, 3, 2, 4, 1}},
-      {true, true, {5, 3, 2, 4, 1}},
-      {true, false, {5, 3, 2, 4, 1}},
+      {mixed, false, false, {5, 3, 2, 4, 1}},
+      {mixed, true, true, {5, 3, 2, 4, 1}},
+      {mixed, true, false, {5, 3, 2, 4, 1}},
       // TotalMiss only: 4 stays ahead of 2, equal keys are never exchanged.
-      {false, true, {5, 4, 2, 3, 1}},
+      {mixed, false, true, {5, 4, 2, 3, 1}},
+      {equal, false, false, {1, 2, 3}},
+      {equal, false, true, {1, 2, 3}},
   };
   RankSorter sorter;
   for (const Row& r : rows) {
     for (int fast = 0; fast < 2; ++fast) {
-      auto table = start;
+      auto table = r.start;
       if (fast)
         sorter.sort(table, r.hint, r.BingoPhase);
       else
