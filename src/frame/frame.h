@@ -11,12 +11,10 @@
 #include "frame/frame_effects.h"
 #include "frame/frame_layout.h"
 #include "frame/game_kinds.h"
+#include "frame/ticket_numbers.h"
 
 namespace bingo {
 
-// Ticket numbers run 1..24192; per-ticket tables have the sentinels 0 and
-// 24193, which is also where decoded range ends are capped.
-inline constexpr std::uint16_t kTicketSentinel = 24193;
 using SoldTickets = std::array<bool, kTicketSentinel + 1>;
 
 // Card counts of the four game types; any other type counts as type 0.
