@@ -1,0 +1,304 @@
+#include "display/widgets/console_screen.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextEdit>
+
+#include "display/model/number_board.h"
+#include "display/model/ticket_panel.h"
+#include "display/widgets/board_panel.h"
+#include "display/widgets/qt_look.h"
+
+namespace bingo {
+
+namespace {
+
+QRect toQRect(Rect r) { return QRect(r.left, r.top, r.width, r.height); }
+
+void applyEdge(QFrame& frame, Edge edge) {
+  switch (edge) {
+    case Edge::None:
+    case Edge::Board:
+      frame.setFrameStyle(QFrame::NoFrame);
+      break;
+    case Edge::SingleSoft:
+      frame.setFrameStyle(QFrame::Box | QFrame::Plain);
+      break;
+    case Edge::Sunken:
+    case Edge::SunkenSoft:
+      frame.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+      break;
+    case Edge::SunkenLowered:
+      frame.setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+      break;
+    case Edge::RaisedLowered:
+      frame.setFrameStyle(QFrame::Panel | QFrame::Raised);
+      break;
+  }
+  frame.setLineWidth(1);
+}
+
+QLabel* makeLabel(QWidget* parent, const Look& look) {
+  auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setAutoFillBackground(true);
+  label->setAlignment(look.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+  applyEdge(*label, look.edge);
+  return label;
+}
+
+QWidget* makeWidget(const ControlSpec& spec, QWidget* parent) {
+  switch (spec.look.kind) {
+    case ControlKind::Panel:
+      return new BoardPanel(parent);
+    case ControlKind::Label:
+    case ControlKind::StaticText:
+      return makeLabel(parent, spec.look);
+    case ControlKind::Edit: {
+      auto* edit = new QLineEdit(parent);
+      edit->setMaxLength(spec.maxLength);
+      return edit;
+    }
+    case ControlKind::Memo: {
+      auto* memo = new QTextEdit(parent);
+      memo->setReadOnly(true);
+      memo->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
+      memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      memo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+      memo->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
+      memo->document()->setDocumentMargin(1);
+      return memo;
+    }
+    case ControlKind::CheckBox:
+      return new QCheckBox(parent);
+    case ControlKind::Browser:
+      return new QWidget(parent);
+  }
+  return new QWidget(parent);
+}
+
+// The two palette roles a kind of control draws its text and background with.
+std::pair<QPalette::ColorRole, QPalette::ColorRole> colourRoles(ControlKind kind) {
+  if (kind == ControlKind::Edit || kind == ControlKind::Memo) return {QPalette::Text, QPalette::Base};
+  return {QPalette::WindowText, QPalette::Window};
+}
+
+// A two-part hint "short|long": the status bar shows the long part, a tooltip the short one.
+void applyHint(QWidget& widget, const ControlSpec& spec) {
+  const QString hint = QString::fromLatin1(spec.hint);
+  if (hint.isEmpty()) return;
+  widget.setStatusTip(hint.section(QLatin1Char('|'), -1));
+  if (showsHintAsTooltip(spec)) widget.setToolTip(hint.section(QLatin1Char('|'), 0, 0));
+}
+
+QLabel* makeCell(QWidget* parent, const QString& name, Rect rect, int fontPx, QFrame::Shape shape) {
+  auto* cell = new QLabel(parent);
+  cell->setObjectName(name);
+  cell->setTextFormat(Qt::PlainText);
+  cell->setAutoFillBackground(true);
+  cell->setAlignment(Qt::AlignCenter);
+  cell->setFrameStyle(shape | (shape == QFrame::Box ? QFrame::Plain : QFrame::Sunken));
+  cell->setLineWidth(1);
+  cell->setFont(screenFont(FontFace::SansSerif, fontPx, true));
+  cell->setGeometry(toQRect(rect));
+  return cell;
+}
+
+}  // namespace
+
+ConsoleScreen::ConsoleScreen(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("ClientArea"));
+  setFont(screenFont(FontFace::SansSerif, kDefaultFontPx, false));
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, toQColor(kBtnFace));
+  setPalette(palette);
+  buildControls();
+}
+
+void ConsoleScreen::buildControls() {
+  const std::span<const ControlSpec> layout = screenLayout();
+  m_controls.reserve(layout.size());
+  for (const ControlSpec& spec : layout) {
+    QWidget* parent = std::string_view(spec.parent) == kClientArea ? this : control(spec.parent);
+    QWidget* widget = makeWidget(spec, parent);
+    widget->setObjectName(QString::fromLatin1(spec.name));
+    widget->setGeometry(toQRect(builtRect(spec)));
+    widget->setFont(screenFont(spec.look.face, spec.look.px, spec.look.bold));
+    const auto [fgRole, bgRole] = colourRoles(spec.look.kind);
+    setWidgetColours(*widget, fgRole, spec.look.fg, bgRole, spec.look.bg);
+    applyHint(*widget, spec);
+    if (!spec.visible) widget->hide();
+    m_controls.push_back(widget);
+  }
+  buildNumberBoard(*control("PanelTablaCifarska"));
+  buildTicketPanel(*control("PanelTK"));
+}
+
+void ConsoleScreen::buildNumberBoard(QWidget& panel) {
+  for (int ball = 1; ball <= kBallCount; ++ball)
+    m_boardCells[static_cast<std::size_t>(ball - 1)] =
+        makeCell(&panel, QStringLiteral("CifarskaBtn[%1]").arg(ball), numberBoardCellRect(ball),
+                 kBoardCellFontPx, QFrame::Panel);
+}
+
+void ConsoleScreen::buildTicketPanel(QWidget& panel) {
+  std::size_t at = 0;
+  for (int slot = 1; slot <= kTicketSlots; ++slot) {
+    m_ticketHeaders[static_cast<std::size_t>(slot - 1)] = makeCell(
+        &panel, QStringLiteral("TiketNo[%1]").arg(slot), ticketHeaderRect(slot), kTicketFontPx, QFrame::Box);
+    for (int row = 1; row <= kTicketRows; ++row)
+      for (int column = 1; column <= kTicketColumns; ++column)
+        m_ticketCells[at++] =
+            makeCell(&panel, QStringLiteral("TiketBtn[%1][%2][%3]").arg(slot).arg(row).arg(column),
+                     ticketCellRect(slot, row, column), kTicketFontPx, QFrame::Panel);
+  }
+}
+
+void ConsoleScreen::adopt(std::string_view name, QWidget* widget) {
+  const ControlSpec* spec = findControl(name);
+  if (spec == nullptr || widget == nullptr) return;
+  const std::size_t index = static_cast<std::size_t>(spec - screenLayout().data());
+  QWidget* old = m_controls[index];
+  widget->setParent(old->parentWidget());
+  widget->setObjectName(QString::fromLatin1(spec->name));
+  widget->setGeometry(old->geometry());
+  widget->setVisible(!old->isHidden());
+  m_controls[index] = widget;
+  delete old;
+}
+
+QWidget* ConsoleScreen::control(std::string_view name) const {
+  const ControlSpec* spec = findControl(name);
+  if (spec == nullptr) return nullptr;
+  const auto index = static_cast<std::size_t>(spec - screenLayout().data());
+  return index < m_controls.size() ? m_controls[index] : nullptr;
+}
+
+void ConsoleScreen::draw(const ScreenModel& model) {
+  const bool everything = &model != m_drawnModel;
+  if (!everything && model.revision() == m_drawnRevision) return;
+  const std::uint64_t since = everything ? 0 : m_drawnRevision;
+  const std::uint8_t jezik = model.Jezik();
+
+  for (std::size_t i = 0; i < m_controls.size(); ++i)
+    if (model.control(i).revision > since) drawControl(i, model.control(i), jezik);
+  if (model.memoRevision() > since) drawMemo(model);
+  for (std::size_t panel = 0; panel < kStatusPanelCount; ++panel) {
+    QLabel* label = m_statusPanels[panel];
+    if (label == nullptr || model.statusRevision(panel) <= since) continue;
+    label->setText(screenText(model.statusPanel(panel), FontFace::SansSerif, jezik));
+    ++m_touches;
+  }
+  for (int ball = 1; ball <= kBallCount; ++ball)
+    if (model.boardCell(ball).revision > since)
+      drawCell(*m_boardCells[static_cast<std::size_t>(ball - 1)], model.boardCell(ball), jezik);
+  std::size_t at = 0;
+  for (int slot = 1; slot <= kTicketSlots; ++slot) {
+    if (model.ticketHeader(slot).revision > since)
+      drawCell(*m_ticketHeaders[static_cast<std::size_t>(slot - 1)], model.ticketHeader(slot), jezik);
+    for (int row = 1; row <= kTicketRows; ++row)
+      for (int column = 1; column <= kTicketColumns; ++column, ++at)
+        if (model.ticketCell(slot, row, column).revision > since)
+          drawCell(*m_ticketCells[at], model.ticketCell(slot, row, column), jezik);
+  }
+  for (std::size_t i = 0; i < m_menuActions.size() && i < model.menuCount(); ++i) {
+    const MenuState& state = model.menu(i);
+    if (state.revision <= since) continue;
+    QAction& action = *m_menuActions[i];
+    if (action.isEnabled() != state.enabled) {
+      action.setEnabled(state.enabled);
+      ++m_touches;
+    }
+    if (action.isVisible() != state.visible) {
+      action.setVisible(state.visible);
+      ++m_touches;
+    }
+    if (action.isCheckable() && action.isChecked() != state.checked) {
+      action.setChecked(state.checked);
+      ++m_touches;
+    }
+  }
+
+  m_drawnModel = &model;
+  m_drawnRevision = model.revision();
+}
+
+void ConsoleScreen::drawControl(std::size_t index, const ControlState& state, std::uint8_t jezik) {
+  const ControlSpec& spec = screenLayout()[index];
+  QWidget& widget = *m_controls[index];
+  const QString text = screenText(state.text, spec.look.face, jezik);
+  switch (spec.look.kind) {
+    case ControlKind::Label:
+    case ControlKind::StaticText: {
+      auto& label = static_cast<QLabel&>(widget);
+      if (label.text() != text) {
+        label.setText(text);
+        ++m_touches;
+      }
+      break;
+    }
+    case ControlKind::Edit: {
+      // The operator types here; only a text the model really changed replaces it.
+      auto& edit = static_cast<QLineEdit&>(widget);
+      if (edit.text() != text) {
+        edit.setText(text);
+        ++m_touches;
+      }
+      break;
+    }
+    case ControlKind::CheckBox: {
+      auto& box = static_cast<QCheckBox&>(widget);
+      if (box.text() != text) {
+        box.setText(text);
+        ++m_touches;
+      }
+      break;
+    }
+    case ControlKind::Panel:
+    case ControlKind::Memo:
+    case ControlKind::Browser:
+      break;
+  }
+  if (spec.look.kind != ControlKind::Browser && spec.look.kind != ControlKind::Memo) {
+    const auto [fgRole, bgRole] = colourRoles(spec.look.kind);
+    if (setWidgetColours(widget, fgRole, state.fg, bgRole, state.bg)) ++m_touches;
+  }
+  if (widget.isHidden() == state.visible) {
+    widget.setVisible(state.visible);
+    ++m_touches;
+  }
+}
+
+void ConsoleScreen::drawMemo(const ScreenModel& model) {
+  const ControlSpec* spec = findControl("MemoINFO");
+  auto& memo = static_cast<QTextEdit&>(*control("MemoINFO"));
+  QStringList lines;
+  for (const std::string& line : model.memoLines())
+    lines.append(screenText(line, spec->look.face, model.Jezik()));
+  const QString text = lines.join(QLatin1Char('\n'));
+  if (memo.toPlainText() != text) {
+    memo.setPlainText(text);
+    ++m_touches;
+  }
+  const ControlState& state = model.control("MemoINFO");
+  if (setWidgetColours(memo, QPalette::Text, state.fg, QPalette::Base, model.memoBackground())) ++m_touches;
+  if (memo.isHidden() == state.visible) {
+    memo.setVisible(state.visible);
+    ++m_touches;
+  }
+}
+
+void ConsoleScreen::drawCell(QLabel& label, const CellState& cell, std::uint8_t jezik) {
+  const QString text = screenText(cell.text, FontFace::SansSerif, jezik);
+  if (label.text() != text) {
+    label.setText(text);
+    ++m_touches;
+  }
+  if (setWidgetColours(label, QPalette::WindowText, cell.fg, QPalette::Window, cell.bg)) ++m_touches;
+}
+
+}  // namespace bingo
