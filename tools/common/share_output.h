@@ -41,9 +41,10 @@ class SleepingPacer final : public Pacer {
 class HostShare final : public ShareOutput {
  public:
   using PathMapper = std::function<std::string(const std::string& windowsPath)>;
-  // A torn write goes out in ranges of this many bytes: not a multiple of the
-  // 48-byte block, so a reader meets blocks half old and half new.
-  static constexpr std::size_t kTornRange = 40;
+  // A torn write goes out in ranges of this many bytes, which cut the used
+  // part of blocks 1..5 and 8 (at 16, 64, 112, 160, 208 and 352): a reader
+  // between two ranges meets blocks half old and half new.
+  static constexpr std::size_t kTornRange = 16;
 
   HostShare(const std::string& server, PathMapper map, WriteMode mode, Pacer& pacer, int tornPauseMs);
 

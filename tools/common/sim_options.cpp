@@ -37,12 +37,12 @@ const char* simUsage() {
          "  --hall TEXT            hall text, at most 8 characters\n"
          "  --hints-off            near-win marking off\n"
          "  --write-mode M         in-place (default), atomic or torn\n"
-         "  --torn-pause-ms N      pause between the ranges of a torn write (default 25)\n"
+         "  --torn-pause-ms N      pause between the 16-byte ranges of a torn write (default 10)\n"
          "  --off 1|2|3            create Off<n>.txt in the share ...\n"
          "  --off-after-s N        ... after N seconds (default 0)\n"
          "  --off-hold-s N         ... and remove it N seconds later (default 30)\n"
-         "  --language S|A|M       write cJezik.txt into the share\n"
-         "  --game-kinds FILE      copy FILE into the share as cVIw.Txt\n"
+         "  --language S|A|M|none  write cJezik.txt into the share (none: remove it)\n"
+         "  --game-kinds FILE|none copy FILE into the share as cVIw.Txt (none: remove it)\n"
          "  --dg                   write a .DG game record per round\n"
          "  --city-letter L        city letter of the .DG names (default N)\n";
 }
@@ -106,11 +106,16 @@ ParsedSimOptions parseSimOptions(const std::vector<std::string>& args) {
       {"--off-hold-s", intInto(o.offHoldS, 0, 30 * 24 * 3600)},
       {"--language",
        [&](const std::string& v) {
+         if (v == "none") return o.removeLanguage = true;
          if (v.size() != 1 || std::string("SAM").find(asciiUpper(v[0])) == std::string::npos) return false;
          o.language = asciiUpper(v[0]);
          return true;
        }},
-      {"--game-kinds", [&](const std::string& v) { return !v.empty() && (o.gameKindsFile = v, true); }},
+      {"--game-kinds",
+       [&](const std::string& v) {
+         if (v == "none") return o.removeGameKinds = true;
+         return !v.empty() && (o.gameKindsFile = v, true);
+       }},
       {"--city-letter",
        [&](const std::string& v) {
          // The letter becomes part of a file name in the share.

@@ -20,12 +20,14 @@ struct SimOptions {
   int holdMs = 4000;   // a line or bingo frame stays at least this long
   HallSettings hall;
   WriteMode writeMode = WriteMode::InPlace;
-  int tornPauseMs = 25;
+  int tornPauseMs = 10;
   int off = 0;  // 1, 2 or 3: create Off<n>.txt in the share
   int offAfterS = 0;
   int offHoldS = 30;  // the server removes the command file again after this long
   char language = 0;  // 'S', 'A' or 'M': write cJezik.txt
+  bool removeLanguage = false;
   std::string gameKindsFile;
+  bool removeGameKinds = false;
   bool dg = false;
   char cityLetter = 'N';
 };

@@ -49,7 +49,9 @@ void Simulator::prepareShare() {
                            std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())),
            "cJezik.txt");
   }
+  if (m_options.removeLanguage) report(m_share.removeFile("cJezik.txt"), "cJezik.txt");
   if (m_gameKinds) report(m_share.putFile("cVIw.Txt", *m_gameKinds), "cVIw.Txt");
+  if (m_options.removeGameKinds) report(m_share.removeFile("cVIw.Txt"), "cVIw.Txt");
 }
 
 void Simulator::run() {

@@ -116,6 +116,10 @@ TEST(SimOptions, RefusesWhatTheRecordOrTheShareCannotTake) {
   }
   EXPECT_EQ(parseSimOptions({"--protocol", "9", "--game-type", "3", "--price", "10000"}).error, "");
   EXPECT_TRUE(parseSimOptions({"--help"}).help);
+  const auto removing = parseSimOptions({"--language", "none", "--game-kinds", "none"});
+  EXPECT_TRUE(removing.options.removeLanguage);
+  EXPECT_TRUE(removing.options.removeGameKinds);
+  EXPECT_EQ(removing.options.gameKindsFile, "");
 }
 
 }  // namespace

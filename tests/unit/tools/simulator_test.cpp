@@ -178,6 +178,18 @@ TEST(Simulator, LeavesLanguageGameKindsAndAGameRecordPerRoundInTheShare) {
   EXPECT_EQ(total, frame.u16be(350));
 }
 
+TEST(Simulator, TakesLanguageAndGameKindsBackWhenAskedTo) {
+  SimOptions options = quietOptions(1);
+  options.removeLanguage = true;
+  options.removeGameKinds = true;
+  SimRun run;
+  run.share.files["cJezik.txt"] = {'M'};
+  run.share.files["cVIw.Txt"] = {'0'};
+  run.play(options);
+  EXPECT_EQ(run.share.files.count("cJezik.txt"), 0u);
+  EXPECT_EQ(run.share.files.count("cVIw.Txt"), 0u);
+}
+
 TEST(Simulator, ReportsALostShareOnceAndGoesOn) {
   SimRun run;
   run.share.failing = true;
