@@ -65,6 +65,8 @@ template <class... Ts>
 struct Overloaded : Ts... {
   using Ts::operator()...;
 };
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 std::string shareFolder(const std::string& server) { return "\\\\" + server + "\\net"; }
 
