@@ -83,6 +83,9 @@ bool Housekeeping::File_Check(const std::string& path, std::optional<std::uint64
 }
 
 void Housekeeping::AppHalt_Folders_Make(bool consoleRole) {
+  // The installation folder lies two levels below the drive; on a fresh disk
+  // its parents are made quietly first, so a first start builds the whole tree.
+  for (const char* parent : {"C:\\Orma", "C:\\Orma\\Bingo"}) Folder_Ensure(parent, false);
   bool ok = true;
   for (const FolderRow& folder : kFolders) {
     if (!folder.consoleToo && consoleRole) break;

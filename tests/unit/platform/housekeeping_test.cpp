@@ -87,14 +87,16 @@ TEST(Housekeeping, AFailedFolderStopsTheChainWithTwoReports) {
        "LogApp.txt",
        "  1206 09:30:15> Ne mogu da napravim folder: C:\\Orma\\Bingo\\Arh  1206 09:30:15> Ne postoji "
        "folder: "},
-      // One level only: without the program's own folder the installation folder cannot be made.
-      {"program folder missing",
+      // A fresh disk: the installation folder's parents are made first.
+      {"fresh disk",
        nullptr,
        {},
-       {"C:\\Windows"},
-       "LogApp.txt",
-       "  1206 09:30:15> Ne mogu da napravim folder: C:\\Orma\\Bingo\\Arh  1206 09:30:15> Ne postoji "
-       "folder: "},
+       {"C:\\Orma", "C:\\Orma\\Bingo", "C:\\Windows", "C:\\Orma\\Bingo\\Arh", "C:\\Orma\\Bingo\\Arh\\Dg",
+        "C:\\Orma\\Bingo\\Arh\\Bub", "C:\\Orma\\Bingo\\Arh\\DMG", "C:\\Orma\\Bingo\\Arh\\Log",
+        "C:\\Orma\\Bingo\\Arh\\CfgW", "C:\\Orma\\Bingo\\Arh\\Net"},
+       kLogApp,
+       // The other programs' sound folder needs its drive's own tree.
+       "  1206 09:30:15> Ne mogu da napravim folder: D:\\Orma\\Wav  1206 09:30:15> Ne postoji folder: "},
       {"sound folder refused",
        "D:\\Orma\\Wav",
        {"C:\\Orma\\Bingo", "D:\\Orma", "C:\\Orma\\Wav"},
