@@ -51,23 +51,6 @@ TEST(ProfileFile, IntegersInDecimalAndHexOrTheCurrentValue) {
   }
 }
 
-TEST(ProfileFile, BooleansAreIntegersThatAreNotZero) {
-  struct Row {
-    const char* value;
-    bool current;
-    bool expected;
-  };
-  const Row rows[] = {
-      {"2", false, true},  {"1", false, true},  {"0", true, false},  {"yes", false, false},
-      {"yes", true, true}, {"$0", true, false}, {"-1", false, true}, {"true", false, false},
-  };
-  for (const Row& row : rows) {
-    test::FakeFileSystem fs;
-    const ProfileFile ini = loaded(fs, std::string("[Bub2]\r\nEnabled=") + row.value + "\r\n");
-    EXPECT_EQ(ini.readBool("Bub2", "Enabled", row.current), row.expected) << row.value;
-  }
-}
-
 TEST(ProfileFile, LookupToleratesGarbageAndMatchesWithoutCase) {
   const std::string text =
       "PC=before any section\r\n"
