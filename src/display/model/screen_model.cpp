@@ -153,4 +153,11 @@ void ScreenModel::setMenuChecked(std::string_view name, bool checked) {
   assign(state.checked, checked, state.revision);
 }
 
+void setCaptionTexts(ScreenModel& model, const CaptionSource& captions) {
+  const std::span<const ControlSpec> layout = screenLayout();
+  for (std::size_t i = 0; i < layout.size(); ++i)
+    if (layout[i].caption >= 0)
+      model.setText(i, captions.JezikText(static_cast<unsigned>(layout[i].caption)));
+}
+
 }  // namespace bingo

@@ -17,6 +17,7 @@
 
 #include "display/model/colours.h"
 #include "display/model/screen_layout.h"
+#include "tickets/caption_source.h"
 
 namespace bingo {
 
@@ -178,5 +179,9 @@ class ScreenModel {
   std::vector<MenuState> m_menus;
   std::unordered_map<std::string_view, std::size_t> m_menuIndex;
 };
+
+// Every control whose layout row names a caption number gets that caption
+// of the current language; the fixed texts stay.
+void setCaptionTexts(ScreenModel& model, const CaptionSource& captions);
 
 }  // namespace bingo

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextEdit>
@@ -10,6 +11,7 @@
 #include "display/model/ticket_panel.h"
 #include "display/widgets/board_panel.h"
 #include "display/widgets/qt_look.h"
+#include "display/widgets/screen_label.h"
 
 namespace bingo {
 
@@ -40,12 +42,15 @@ void applyEdge(QFrame& frame, Edge edge) {
   frame.setLineWidth(1);
 }
 
-QLabel* makeLabel(QWidget* parent, const Look& look) {
-  auto* label = new QLabel(parent);
+QLabel* makeLabel(QWidget* parent, const ControlSpec& spec) {
+  auto* label = new ScreenLabel(parent);
   label->setTextFormat(Qt::PlainText);
   label->setAutoFillBackground(true);
-  label->setAlignment(look.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-  applyEdge(*label, look.edge);
+  label->setAlignment((spec.look.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+  // A static text wraps its words, as the win boxes show their long texts.
+  const QFontMetrics metrics(screenFont(spec.look.face, spec.look.px, spec.look.bold));
+  label->setWordWrap(spec.look.kind == ControlKind::StaticText && spec.rect.height >= 2 * metrics.height());
+  applyEdge(*label, spec.look.edge);
   return label;
 }
 
@@ -55,7 +60,7 @@ QWidget* makeWidget(const ControlSpec& spec, QWidget* parent) {
       return new BoardPanel(parent);
     case ControlKind::Label:
     case ControlKind::StaticText:
-      return makeLabel(parent, spec.look);
+      return makeLabel(parent, spec);
     case ControlKind::Edit: {
       auto* edit = new QLineEdit(parent);
       edit->setMaxLength(spec.maxLength);
@@ -95,7 +100,7 @@ void applyHint(QWidget& widget, const ControlSpec& spec) {
 }
 
 QLabel* makeCell(QWidget* parent, const QString& name, Rect rect, int fontPx, QFrame::Shape shape) {
-  auto* cell = new QLabel(parent);
+  auto* cell = new ScreenLabel(parent);
   cell->setObjectName(name);
   cell->setTextFormat(Qt::PlainText);
   cell->setAutoFillBackground(true);

@@ -5,6 +5,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "display/model/captions.h"
 #include "display/model/menu_table.h"
 
 namespace bingo {
@@ -59,6 +60,21 @@ TEST(ScreenModel, StartsAsTheLayoutAndTheMenuTableSay) {
   EXPECT_FALSE(model.menu("acBub_AltSC").visible);
   EXPECT_EQ(model.ticketHeader(1).text, "   1");
   EXPECT_EQ(model.ticketCell(6, 3, 9).text, "*");
+}
+
+TEST(ScreenModel, CaptionTextsFollowTheLanguageAndLeaveFixedTextsAlone) {
+  ScreenModel model;
+  Captions captions;
+  captions.setJezik(1);
+  model.setText("LabelTitleKugla", "placeholder");
+  setCaptionTexts(model, captions);
+  EXPECT_EQ(model.control("LabelTitleKugla").text, "");  // Albanian has no last-ball title
+  EXPECT_EQ(model.control("LabelIgraVI_Label").text, "LOJA");
+  EXPECT_EQ(model.control("LabelIgraPro_Label").text, "T\xcb SHITURA");
+  EXPECT_EQ(model.control("LabelTitleTKkup1").text, "TIK. E JUAJA JAN\xcb:");
+  EXPECT_EQ(model.control("LabelLN2_Label").text, "LINIJA 2");
+  EXPECT_EQ(model.control("LabelIgraVT_Label").text, "BAZA");
+  EXPECT_EQ(model.control("LabelWaitTiketa_Label").text, "Tiketa");
 }
 
 TEST(ScreenModel, UnknownNamesAndIndicesAreRefused) {
