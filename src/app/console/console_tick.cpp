@@ -108,8 +108,9 @@ void Console::TimerFramesTimer() {
 }
 
 void Console::CheckGameOver() {
+  const FrameFacts now = facts();  // reads LOP first, which raises LopMax
   const NewRoundResult round =
-      m_tickets.CheckGameOver_NewRound(m_frame.Kolo(), m_frame.LopMax(), m_captions, facts());
+      m_tickets.CheckGameOver_NewRound(m_frame.Kolo(), m_frame.LopMax(), m_captions, now);
   if (round.detected) {
     m_screen.memoClear();
     m_screen.setMemoBackground(kMemoWhite);
