@@ -228,20 +228,5 @@ TEST(FrameAccept, FlagsFollowTheAcceptedSettingsBlock) {
   EXPECT_TRUE(frame.BingoPhase());
 }
 
-TEST(FrameAccept, ClearForgetsEverythingButTheFlags) {
-  NullFrameEffects effects;
-  Frame frame(effects);
-  acceptRecord(frame, record({{1, {0x30}}, {49, {0xFF}}, {146, {0x00, 0x01, 0x00, 0x09}}}));
-  frame.LOP();
-  frame.clear();
-  EXPECT_EQ(frame.accepted(), FrameBytes{});
-  EXPECT_EQ(frame.previous(), FrameBytes{});
-  EXPECT_EQ(frame.readCopy(), FrameBytes{});
-  EXPECT_EQ(std::count(frame.Drawn().begin(), frame.Drawn().end(), true), 0);
-  EXPECT_EQ(std::count(frame.Sold().begin(), frame.Sold().end(), true), 0);
-  EXPECT_EQ(frame.SoldCount(), 0);
-  EXPECT_EQ(frame.LopMax(), 0);
-}
-
 }  // namespace
 }  // namespace bingo

@@ -207,14 +207,5 @@ TEST(FrameRecord, LopRaisesTheRunningMaximum) {
   EXPECT_EQ(frame.LopMax(), 2);
 }
 
-TEST(FrameRecord, HallTextIsTheEightRawBytes) {
-  NullFrameEffects effects;
-  Frame frame(effects);
-  acceptRecord(frame, record({{368, {'N', 'I', 0x8A, ' ', 'C', 'E', 'N', 'T'}}}));
-  EXPECT_EQ(frame.HallText(), "NI\x8A CENT");
-  acceptRecord(frame, record({{368, {'A', 'B'}}}));
-  EXPECT_EQ(frame.HallText(), std::string("AB\0\0\0\0\0\0", 8));
-}
-
 }  // namespace
 }  // namespace bingo
