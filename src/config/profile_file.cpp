@@ -150,11 +150,14 @@ void ProfileFile::writeString(std::string_view section, std::string_view key, st
   // A line end inside a value would start a new line of the file; the value
   // ends there.
   text = text.substr(0, text.find_first_of("\r\n"));
-  std::string line = std::string(key) + "=" + std::string(text);
+  std::string line;
+  line.append(key).append("=").append(text);
   const Range range = findSection(section);
   if (!range.found) {
     if (!m_lines.empty() && !isBlank(m_lines.back())) m_lines.emplace_back();
-    m_lines.push_back("[" + std::string(section) + "]");
+    std::string header;
+    header.append("[").append(section).append("]");
+    m_lines.push_back(std::move(header));
     m_lines.push_back(std::move(line));
     return;
   }
