@@ -1,7 +1,6 @@
 #include "tickets/rank_sort.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <utility>
 
@@ -24,33 +23,38 @@ void rankLiteral(std::span<TicketRank> table, bool hint, bool BingoPhase) {
   literalPass(table, &TicketRank::RowMiss);
 }
 
-bool RankSorter::KeySets::build(std::span<const TicketRank> table, std::uint8_t TicketRank::*key) {
-  std::fill(m_bits.begin(), m_bits.end(), std::uint64_t{0});
-  // First each position in the set of its exact key (kept in below(key + 1)),
-  // then every set takes in all smaller keys.
-  for (std::size_t pos = 0; pos < table.size(); ++pos) {
-    const unsigned k = table[pos].*key;
-    if (k < kMaxKey) below(k + 1)[pos >> 6] |= std::uint64_t{1} << (pos & 63);
-    if (k > kMaxKey) return false;
+void RankSorter::KeySets::load(const KeyBits& keys, std::span<const std::uint64_t> analysed) {
+  std::fill_n(m_below.of(0), KeyBits::kWords, std::uint64_t{0});
+  for (unsigned k = 0; k < kMaxKey; ++k) {
+    const std::uint64_t* exact = keys.of(k);
+    std::uint64_t* bits = m_below.of(k + 1);
+    for (std::size_t w = 0; w < KeyBits::kWords; ++w) bits[w] = exact[w] & analysed[w];
   }
+}
+
+void RankSorter::KeySets::loadFrom(std::span<const TicketRank> table, std::uint8_t TicketRank::*key) {
+  m_below.clear();
+  for (std::size_t i = 0; i < table.size(); ++i)
+    if (table[i].*key < kMaxKey) m_below.set(i + 1, table[i].*key + 1u);
+}
+
+void RankSorter::KeySets::finish() {
   for (unsigned k = 2; k <= kMaxKey; ++k) {
-    const std::uint64_t* smaller = below(k - 1);
-    std::uint64_t* bits = below(k);
-    for (std::size_t w = 0; w < kWords; ++w) bits[w] |= smaller[w];
+    const std::uint64_t* smaller = m_below.of(k - 1);
+    std::uint64_t* bits = m_below.of(k);
+    for (std::size_t w = 0; w < KeyBits::kWords; ++w) bits[w] |= smaller[w];
   }
-  return true;
 }
 
 void RankSorter::KeySets::change(std::size_t pos, unsigned from, unsigned to) {
-  const std::uint64_t bit = std::uint64_t{1} << (pos & 63);
-  for (unsigned k = from + 1; k <= to; ++k) below(k)[pos >> 6] &= ~bit;
-  for (unsigned k = to + 1; k <= from; ++k) below(k)[pos >> 6] |= bit;
+  for (unsigned k = from + 1; k <= to; ++k) m_below.reset(pos, k);
+  for (unsigned k = to + 1; k <= from; ++k) m_below.set(pos, k);
 }
 
 std::size_t RankSorter::KeySets::firstAfter(std::size_t pos, unsigned k, std::size_t end) const {
   const std::size_t start = pos + 1;
   if (start >= end) return end;
-  const std::uint64_t* bits = below(k);
+  const std::uint64_t* bits = m_below.of(k);
   std::size_t w = start >> 6;
   std::uint64_t word = bits[w] & (~std::uint64_t{0} << (start & 63));
   const std::size_t lastWord = (end - 1) >> 6;
@@ -61,36 +65,36 @@ std::size_t RankSorter::KeySets::firstAfter(std::size_t pos, unsigned k, std::si
   return std::min(end, w * 64 + static_cast<std::size_t>(std::countr_zero(word)));
 }
 
-RankSorter::RankSorter() = default;
-
 void RankSorter::place(std::span<TicketRank> table, std::size_t pos, const TicketRank& record,
                        bool keepTotalSets, bool keepRowSets) {
-  if (keepTotalSets) m_total.change(pos, table[pos].TotalMiss, record.TotalMiss);
-  if (keepRowSets) m_row.change(pos, table[pos].RowMiss, record.RowMiss);
-  table[pos] = record;
+  TicketRank& at = table[pos - 1];
+  if (keepTotalSets) m_total.change(pos, at.TotalMiss, record.TotalMiss);
+  if (keepRowSets) m_row.change(pos, at.RowMiss, record.RowMiss);
+  at = record;
 }
 
 void RankSorter::pass(std::span<TicketRank> table, bool byTotal, bool keepRowSets) {
   KeySets& sets = byTotal ? m_total : m_row;
   const auto key = byTotal ? &TicketRank::TotalMiss : &TicketRank::RowMiss;
+  const std::size_t end = table.size() + 1;  // positions 1..size
   const std::size_t outer = std::min(kRankedPositions, table.size());
-  for (std::size_t i = 0; i < outer; ++i) {
+  for (std::size_t i = 1; i <= outer; ++i) {
     // The chain of strict running minima from i; keys fall by at least one per link.
     std::array<std::size_t, kMaxKey + 2> chain;
     std::size_t links = 0;
     chain[links++] = i;
-    unsigned current = table[i].*key;
+    unsigned current = table[i - 1].*key;
     for (std::size_t pos = i; current > 0;) {
-      pos = sets.firstAfter(pos, current, table.size());
-      if (pos == table.size()) break;
+      pos = sets.firstAfter(pos, current, end);
+      if (pos == end) break;
       chain[links++] = pos;
-      current = table[pos].*key;
+      current = table[pos - 1].*key;
     }
     if (links == 1) continue;
-    TicketRank moving = table[i];
-    const TicketRank smallest = table[chain[links - 1]];
+    TicketRank moving = table[i - 1];
+    const TicketRank smallest = table[chain[links - 1] - 1];
     for (std::size_t m = 1; m < links; ++m) {
-      const TicketRank displaced = table[chain[m]];
+      const TicketRank displaced = table[chain[m] - 1];
       place(table, chain[m], moving, byTotal, keepRowSets);
       moving = displaced;
     }
@@ -98,15 +102,32 @@ void RankSorter::pass(std::span<TicketRank> table, bool byTotal, bool keepRowSet
   }
 }
 
-void RankSorter::sort(std::span<TicketRank> table, bool hint, bool BingoPhase) {
-  if (table.size() > kTicketTableSize) return rankLiteral(table, hint, BingoPhase);
+void RankSorter::run(std::span<TicketRank> table, bool hint, bool BingoPhase) {
   const bool rowPass = hint || !BingoPhase;
-  // Keys above 16 never come from a count; should one appear, the bit sets
-  // cannot hold it and the plain algorithm runs instead.
-  if (!m_total.build(table, &TicketRank::TotalMiss) || (rowPass && !m_row.build(table, &TicketRank::RowMiss)))
-    return rankLiteral(table, hint, BingoPhase);
+  m_total.finish();
+  if (rowPass) m_row.finish();
   pass(table, true, rowPass);
   if (rowPass) pass(table, false, true);
+}
+
+void RankSorter::sort(std::span<TicketRank> table, bool hint, bool BingoPhase) {
+  // Keys above 16 never come from a count; should one appear, the bit sets
+  // cannot hold it and the plain algorithm runs instead.
+  const bool fits = table.size() < kTicketTableSize &&
+                    std::all_of(table.begin(), table.end(), [](const TicketRank& record) {
+                      return record.RowMiss <= kMaxKey && record.TotalMiss <= kMaxKey;
+                    });
+  if (!fits) return rankLiteral(table, hint, BingoPhase);
+  m_total.loadFrom(table, &TicketRank::TotalMiss);
+  m_row.loadFrom(table, &TicketRank::RowMiss);
+  run(table, hint, BingoPhase);
+}
+
+void RankSorter::sortCounted(std::span<TicketRank> table, bool hint, bool BingoPhase, const KeyBits& rowKeys,
+                             const KeyBits& totalKeys, std::span<const std::uint64_t> analysed) {
+  m_total.load(totalKeys, analysed);
+  m_row.load(rowKeys, analysed);
+  run(table, hint, BingoPhase);
 }
 
 }  // namespace bingo

@@ -3,11 +3,12 @@
 // ordered; the rest of the table keeps the order that the exchanges of the two
 // passes leave behind. Both algorithms here leave exactly the same whole table.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <vector>
 
+#include "tickets/key_bits.h"
 #include "tickets/ticket_base.h"
 
 namespace bingo {
@@ -37,31 +38,40 @@ void rankLiteral(std::span<TicketRank> table, bool hint, bool BingoPhase);
 // forward search in bit sets of "positions whose key is below k".
 class RankSorter {
  public:
-  RankSorter();
+  // Any table of at most 24193 positions (larger ones, or keys above 16, take
+  // the literal way).
   void sort(std::span<TicketRank> table, bool hint, bool BingoPhase);
+
+  // A table of 24193 positions written by a count: the keys come as the
+  // positions (1-based, bit t for position t) of each RowMiss and TotalMiss
+  // value, of which only the positions in `analysed` count. Every other
+  // position must hold RowMiss 10 and TotalMiss 16, the keys of a ticket that
+  // was not analysed.
+  void sortCounted(std::span<TicketRank> table, bool hint, bool BingoPhase, const KeyBits& rowKeys,
+                   const KeyBits& totalKeys, std::span<const std::uint64_t> analysed);
 
  private:
   static constexpr unsigned kMaxKey = 16;
-  static constexpr std::size_t kWords = (kTicketTableSize + 63) / 64;
 
-  // below(k): positions whose key is below k, for k = 0..16.
+  // below(k): positions (1-based) whose key is below k, k = 0..16.
   class KeySets {
    public:
-    KeySets() : m_bits((kMaxKey + 1) * kWords, 0) {}
-    // False when a key above 16 is found.
-    bool build(std::span<const TicketRank> table, std::uint8_t TicketRank::*key);
+    // below(key + 1) := the analysed positions of each key.
+    void load(const KeyBits& keys, std::span<const std::uint64_t> analysed);
+    void loadFrom(std::span<const TicketRank> table, std::uint8_t TicketRank::*key);
+    // Lets every set take in the smaller keys.
+    void finish();
     void change(std::size_t pos, unsigned from, unsigned to);
-    // First position after pos whose key is below k; table end when none.
+    // First position after pos whose key is below k; `end` when none.
     std::size_t firstAfter(std::size_t pos, unsigned k, std::size_t end) const;
 
    private:
-    std::uint64_t* below(unsigned k) { return m_bits.data() + k * kWords; }
-    const std::uint64_t* below(unsigned k) const { return m_bits.data() + k * kWords; }
-    std::vector<std::uint64_t> m_bits;
+    KeyBits m_below;
   };
 
+  void run(std::span<TicketRank> table, bool hint, bool BingoPhase);
   void pass(std::span<TicketRank> table, bool byTotal, bool keepRowSets);
-  // Puts a record at a position and keeps the bit sets still needed in step.
+  // Puts a record at a position (1-based) and keeps the bit sets still needed.
   void place(std::span<TicketRank> table, std::size_t pos, const TicketRank& record, bool keepTotalSets,
              bool keepRowSets);
 

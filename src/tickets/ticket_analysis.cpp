@@ -1,6 +1,7 @@
 #include "tickets/ticket_analysis.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/text.h"
 
@@ -10,13 +11,21 @@ namespace {
 
 constexpr std::uint8_t kRowUnanalysed = 10;
 constexpr std::uint8_t kTotalUnanalysed = 16;
-constexpr std::array<std::uint8_t, kCardBytes> kBlankCard{};
 
 // Grid column 0..8 of a ball number on a ticket display: 1..9 in the first,
 // 80..90 in the last; nothing for a byte that is no ball.
 std::optional<std::size_t> gridColumn(std::uint8_t v) {
   if (v < 1 || v > 90) return std::nullopt;
   return v == 90 ? 8 : v / 10;
+}
+
+// Set bits of a word, inline: without a popcount instruction in the target,
+// the library call costs more than the whole rest of a count.
+unsigned bitCount(std::uint64_t x) {
+  x = x - ((x >> 1) & 0x5555555555555555ull);
+  x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
+  x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+  return static_cast<unsigned>((x * 0x0101010101010101ull) >> 56);
 }
 
 }  // namespace
@@ -40,52 +49,77 @@ void TicketAnalysis::clear() {
 void TicketAnalysis::setBalls(const BallFlags& drawn) {
   m_balls = drawn;
   m_balls[0] = false;
-  m_ballHit.fill(0);
-  for (std::size_t v = 1; v <= 90; ++v) m_ballHit[v] = m_balls[v] ? 1 : 0;
 }
 
-void TicketAnalysis::finishCount(std::uint8_t bestRow, std::uint8_t bestTotal) {
-  m_lineWaitMin = bestRow;
-  m_bingoWaitMin = bestTotal;
+void TicketAnalysis::finishCount() {
+  // The lowest misses of the analysed tickets, 10 and 16 when there is none.
+  const auto lowest = [](const auto& counts, std::uint8_t none) {
+    for (std::size_t k = 0; k < counts.size(); ++k)
+      if (counts[k] != 0) return static_cast<std::uint8_t>(k);
+    return none;
+  };
+  m_lineWaitMin = lowest(m_rowMissCount, kRowUnanalysed);
+  m_bingoWaitMin = lowest(m_totalMissCount, kTotalUnanalysed);
+  m_analysed = 0;
+  for (const std::uint16_t n : m_totalMissCount) m_analysed += n;
+}
+
+void TicketAnalysis::markAnalysed(const BoughtTickets& bought) {
+  const std::uint8_t* boughtFlags = bought.boughtFlags().data();
+  const std::uint8_t* soldFlags = bought.soldFlags().data();
+  for (std::size_t w = 0; w < m_analysedBits.size(); ++w) {
+    std::uint64_t bits = 0;
+    for (std::size_t byte = 0; byte < 8; ++byte) {
+      const std::size_t first = w * 64 + byte * 8;
+      if (first >= kTicketTableSize) break;
+      std::uint64_t both = 0;  // eight flags of 0 or 1, one per byte
+      if (first + 8 <= kTicketTableSize) {
+        std::uint64_t b = 0, s = 0;
+        std::memcpy(&b, boughtFlags + first, 8);
+        std::memcpy(&s, soldFlags + first, 8);
+        both = b & s;
+      } else {
+        for (std::size_t i = first; i < kTicketTableSize; ++i)
+          both |= std::uint64_t(boughtFlags[i] & soldFlags[i]) << (8 * (i - first));
+      }
+      // Gathers the low bit of each byte into one byte, byte i to bit i.
+      bits |= ((both * 0x0102040810204080ull) >> 56) << (byte * 8);
+    }
+    m_analysedBits[w] = bits;
+  }
+  m_analysedBits[0] &= ~std::uint64_t{1};  // ticket 0 is a sentinel
 }
 
 void TicketAnalysis::TicketAnalysis_Count(const TicketBase& base, const BoughtTickets& bought) {
-  m_rowMissCount.fill(0);
-  m_totalMissCount.fill(0);
-  m_analysed = 0;
-  std::uint8_t bestRow = kRowUnanalysed, bestTotal = kTotalUnanalysed;
-  const auto cards = base.cards();
-  const std::uint8_t* boughtFlags = bought.boughtFlags().data();
-  const std::uint8_t* soldFlags = bought.soldFlags().data();
-  const std::uint8_t* hit = m_ballHit.data();
-  for (std::size_t t = 1; t <= kTicketSentinel; ++t) {
-    TicketRank& record = m_rank[t];
-    record = TicketRank{static_cast<std::uint16_t>(t), kRowUnanalysed, kTotalUnanalysed, 0};
-    if (!(boughtFlags[t] & soldFlags[t])) continue;
-    // Every card byte is looked up in a 256-entry table, so a byte that is no
-    // ball (0, or above 90) simply counts as not drawn.
-    const std::uint8_t* c =
-        cards.size() >= (t + 1) * kCardBytes ? cards.data() + t * kCardBytes : kBlankCard.data();
-    std::uint8_t rowMin = kRowUnanalysed, total = 0;
-    for (std::size_t row = 0; row < kCardRows; ++row) {
-      const std::uint8_t* r = c + row * kRowNumbers;
-      const auto miss =
-          static_cast<std::uint8_t>(5 - (hit[r[0]] + hit[r[1]] + hit[r[2]] + hit[r[3]] + hit[r[4]]));
-      if (miss == 1)
-        for (std::size_t k = 0; k < kRowNumbers; ++k)
-          if (!hit[r[k]]) record.Awaited = r[k];
-      total = static_cast<std::uint8_t>(total + miss);
-      rowMin = std::min(rowMin, miss);
+  m_tally.update(base, m_balls);
+  markAnalysed(bought);
+  const TicketRank* analysedRecords = m_tally.records();
+  for (std::size_t w = 0; w < m_analysedBits.size(); ++w) {
+    const std::uint64_t bits = m_analysedBits[w];
+    const std::size_t first = std::max<std::size_t>(w * 64, 1);
+    const std::size_t end = std::min(w * 64 + 64, kTicketTableSize);
+    if (bits == ~std::uint64_t{0}) {
+      std::copy(analysedRecords + first, analysedRecords + end,
+                m_rank.begin() + static_cast<std::ptrdiff_t>(first));
+      continue;
     }
-    record.RowMiss = rowMin;
-    record.TotalMiss = total;
-    bestRow = std::min(bestRow, rowMin);
-    bestTotal = std::min(bestTotal, total);
-    ++m_rowMissCount[rowMin];
-    ++m_totalMissCount[total];
-    ++m_analysed;
+    for (std::size_t t = first; t < end; ++t)
+      m_rank[t] = (bits >> (t & 63)) & 1
+                      ? analysedRecords[t]
+                      : TicketRank{static_cast<std::uint16_t>(t), kRowUnanalysed, kTotalUnanalysed, 0};
   }
-  finishCount(bestRow, bestTotal);
+  // Tickets per miss value: the analysed ones among the tickets of each value.
+  const auto countKeys = [this](const KeyBits& keys, std::array<std::uint16_t, kMissCounts>& counts) {
+    for (unsigned k = 0; k < kMissCounts; ++k) {
+      unsigned n = 0;
+      for (std::size_t w = 0; w < KeyBits::kWords; ++w)
+        if (const std::uint64_t both = keys.of(k)[w] & m_analysedBits[w]) n += bitCount(both);
+      counts[k] = static_cast<std::uint16_t>(n);
+    }
+  };
+  countKeys(m_tally.rowKeys(), m_rowMissCount);
+  countKeys(m_tally.totalKeys(), m_totalMissCount);
+  finishCount();
 }
 
 void TicketAnalysis::countLiteral(const TicketBase& base, const BoughtTickets& bought) {
@@ -119,13 +153,15 @@ void TicketAnalysis::countLiteral(const TicketBase& base, const BoughtTickets& b
     ++m_totalMissCount[total];
     ++m_analysed;
   }
-  finishCount(bestRow, bestTotal);
+  m_lineWaitMin = bestRow;
+  m_bingoWaitMin = bestTotal;
 }
 
 void TicketAnalysis::TicketAnalysis_Rank(bool hint, bool BingoPhase, const TicketBase& base,
                                          const BoughtTickets& bought) {
   TicketAnalysis_Count(base, bought);
-  m_sorter.sort(std::span(m_rank).subspan(1), hint, BingoPhase);
+  m_sorter.sortCounted(std::span(m_rank).subspan(1), hint, BingoPhase, m_tally.rowKeys(), m_tally.totalKeys(),
+                       m_analysedBits);
 }
 
 void TicketAnalysis::TicketAnalysis_Run(const TicketBase& base, const BoughtTickets& bought,

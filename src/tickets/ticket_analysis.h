@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tickets/bought_tickets.h"
+#include "tickets/card_tally.h"
 #include "tickets/rank_sort.h"
 #include "tickets/ticket_base.h"
 
@@ -66,13 +67,15 @@ class TicketAnalysis {
 
  private:
   void setBalls(const BallFlags& drawn);
-  void finishCount(std::uint8_t bestRow, std::uint8_t bestTotal);
+  void finishCount();
+  void markAnalysed(const BoughtTickets& bought);
   void countLiteral(const TicketBase& base, const BoughtTickets& bought);
   void fillView(const TicketBase& base, const BoughtTickets& bought);
 
-  std::vector<TicketRank> m_rank;             // RankTable[0..24193], position 0 unused
-  BallFlags m_balls{};                        // the ball table: Drawn at the start of the run
-  std::array<std::uint8_t, 256> m_ballHit{};  // the same by card byte: 1 for a drawn ball 1..90
+  std::vector<TicketRank> m_rank;  // RankTable[0..24193], position 0 unused
+  BallFlags m_balls{};             // the ball table: Drawn at the start of the run
+  CardTally m_tally;
+  std::vector<std::uint64_t> m_analysedBits = std::vector<std::uint64_t>(KeyBits::kWords);  // bought and sold
   std::array<std::uint16_t, kMissCounts> m_rowMissCount{};
   std::array<std::uint16_t, kMissCounts> m_totalMissCount{};
   std::uint8_t m_lineWaitMin = 0;

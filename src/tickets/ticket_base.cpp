@@ -12,6 +12,7 @@ std::string TicketBase::cardFileNameOf(std::uint8_t type) {
 
 void TicketBase::TicketBase_Init() {
   m_cards.assign(kTicketTableSize * kCardBytes, 0);
+  ++m_version;
   for (std::uint8_t t = 0; t < kGameTypes; ++t) m_fileNames[t] = cardFileNameOf(t);
   m_type = 0;
   TicketBase_Load(0);
@@ -19,6 +20,7 @@ void TicketBase::TicketBase_Init() {
 
 void TicketBase::TicketBase_Free() {
   std::vector<std::uint8_t>().swap(m_cards);
+  ++m_version;
   m_type = 0;
 }
 
@@ -34,6 +36,7 @@ void TicketBase::TicketBase_Load(std::uint8_t type) {
   if (type >= kGameTypes || m_cards.empty()) return;
   std::unique_ptr<ReadFile> file;
   if (!m_fs.openRead(cardFileNameOf(type), file).ok() || !file) return;
+  ++m_version;
   // Read in large pieces; only whole cards are stored, so a torn last card
   // keeps what it held before. A read error ends the load with the cards so far.
   const std::size_t wanted = std::size_t{kCardCounts[type]} * kCardBytes;

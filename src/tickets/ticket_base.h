@@ -47,6 +47,8 @@ class TicketBase {
   std::span<const std::uint8_t> cards() const { return m_cards; }
 
   std::uint8_t CardTableType() const { return m_type; }
+  // Changes whenever the cards may have changed (initialisation, load, release).
+  std::uint64_t version() const { return m_version; }
   const std::string& CardFileName(std::uint8_t type) const { return m_fileNames.at(type); }
 
   // "C:\Orma\Bingo\Arh\CfgW\A" + number of cards + ".3x5".
@@ -57,6 +59,7 @@ class TicketBase {
   std::vector<std::uint8_t> m_cards;  // flat: ticket t at bytes 15t .. 15t+14, tickets 0..24193
   std::array<std::string, kGameTypes> m_fileNames;
   std::uint8_t m_type = 0;
+  std::uint64_t m_version = 1;
 };
 
 }  // namespace bingo

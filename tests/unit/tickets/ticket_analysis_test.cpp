@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <random>
 
 #include "support/fake_file_system.h"
@@ -174,47 +175,79 @@ std::vector<Card> randomCards(std::mt19937& random, std::size_t n) {
   return cards;
 }
 
-TEST(TicketAnalysis, RunAgreesWithTheLiteralCheckOnFullTables) {
+TEST(TicketAnalysis, RunAgreesWithTheLiteralCheckThroughAGame) {
   std::mt19937 random(7);
   FakeFileSystem fs;
   auto cards = randomCards(random, 24192);
   cards[17][4] = 0;  // a few damaged cards among them
   cards[99][9] = 250;
+  cards[99][8] = cards[99][7];
   fs.addFile("C:\\Orma\\Bingo\\Arh\\CfgW\\A24192.3x5", cardFile(cards));
+  fs.addFile("C:\\Orma\\Bingo\\Arh\\CfgW\\A5952.3x5", cardFile(randomCards(random, 5952)));
   Tickets tickets(fs);
   tickets.TicketBase_Init();
   tickets.base().TicketBase_SelectType(3);
+  // One analysis follows the whole sequence, as in a console; each state is
+  // held against a literal check made from nothing.
+  struct Row {
+    int drawn;
+    bool newGame;
+    int boughtLast;
+    int type;  // card type selected before the run
+    bool BingoPhase, hint;
+  };
+  const Row rows[] = {
+      {10, false, 24192, 3, false, false},
+      {11, false, 24192, 3, false, true},
+      {40, false, 24192, 3, true, false},
+      {60, false, 24192, 3, true, true},
+      {75, false, 300, 3, false, false},
+      {1, true, 300, 3, false, false},
+      {5, false, 24192, 3, false, false},
+      {30, false, 24192, 1, true, false},
+      {31, false, 7, 1, false, false},
+      {45, true, 24192, 0, false, false},  // no file of type 0: the cards stay as they were
+  };
+  std::vector<int> order(90);
+  std::iota(order.begin(), order.end(), 1);
+  std::shuffle(order.begin(), order.end(), random);
+  TicketAnalysis fast;
   const TicketRange sold[] = {{1, 24192}};
-  for (int state = 0; state < 8; ++state) {
+  for (const Row& r : rows) {
+    if (r.newGame) std::shuffle(order.begin(), order.end(), random);
+    tickets.base().TicketBase_SelectType(static_cast<std::uint8_t>(r.type));
     tickets.bought().clear();
     tickets.bought().SoldSet_Rebuild(sold);
-    tickets.EditKupEndExit("1", state < 4 ? "24192" : "300", false, factsWith({}, 0));
+    tickets.EditKupEndExit("1", std::to_string(r.boughtLast), false, factsWith({}, 0));
     FrameFacts facts;
-    std::vector<int> order(90);
-    std::iota(order.begin(), order.end(), 1);
-    std::shuffle(order.begin(), order.end(), random);
-    const int drawn = std::array{10, 40, 60, 75}[state % 4];
-    for (int i = 0; i < drawn; ++i)
+    for (int i = 0; i < r.drawn; ++i)
       facts.Drawn[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])] = true;
-    facts.LOP = drawn;
-    facts.BingoPhase = state % 2;
-    facts.HintSwitch = state % 3 == 0;
-    TicketAnalysis fast, literal;
+    facts.LOP = r.drawn;
+    facts.BingoPhase = r.BingoPhase;
+    facts.HintSwitch = r.hint;
+    TicketAnalysis literal;
     fast.TicketAnalysis_Run(tickets.base(), tickets.bought(), facts);
     literal.runLiteral(tickets.base(), tickets.bought(), facts);
     for (std::size_t p = 1; p <= kTicketSentinel; ++p)
-      ASSERT_EQ(fast.RankTable(p), literal.RankTable(p)) << p;
+      ASSERT_EQ(fast.RankTable(p), literal.RankTable(p)) << "position " << p << " after " << r.drawn;
     for (std::size_t k = 0; k < TicketAnalysis::kMissCounts; ++k) {
-      EXPECT_EQ(fast.RowMissCount(k), literal.RowMissCount(k));
-      EXPECT_EQ(fast.TotalMissCount(k), literal.TotalMissCount(k));
+      EXPECT_EQ(fast.RowMissCount(k), literal.RowMissCount(k)) << k;
+      EXPECT_EQ(fast.TotalMissCount(k), literal.TotalMissCount(k)) << k;
     }
     EXPECT_EQ(fast.LineWaitMin(), literal.LineWaitMin());
     EXPECT_EQ(fast.BingoWaitMin(), literal.BingoWaitMin());
+    EXPECT_EQ(fast.analysedCount(), literal.analysedCount());
     for (std::size_t n = 0; n < 6; ++n) {
+      EXPECT_EQ(fast.bestTickets()[n].header, literal.bestTickets()[n].header);
       EXPECT_EQ(fast.bestTickets()[n].cells, literal.bestTickets()[n].cells);
       EXPECT_EQ(fast.bestTickets()[n].Hit, literal.bestTickets()[n].Hit);
     }
   }
+  // Released cards read as zero: every analysed ticket misses all fifteen.
+  tickets.TicketBase_Free();
+  fast.TicketAnalysis_Run(tickets.base(), tickets.bought(), factsWith({1, 2, 3}, 3));
+  EXPECT_EQ(fast.RankTable(1), (TicketRank{1, 5, 15, 0}));
+  EXPECT_EQ(fast.TotalMissCount(15), 24192);
 }
 
 TEST_F(Checked, BestTicketsShowTheLeadingBoughtTickets) {
