@@ -44,6 +44,7 @@ struct Shown {
   ConsoleScreen* screen = setUpMainWindow(window);
   ScreenModel model;
   Shown() {
+    QApplication::setCursorFlashTime(0);  // a blinking edit cursor would repaint on its own
     screen->draw(model);
     window.show();
     settle();
@@ -180,6 +181,20 @@ TEST(ScreenDraw, OperatorTypingSurvivesUnrelatedDraws) {
   s.screen->draw(s.model);
   EXPECT_EQ(s.find<QLineEdit>("EditKupPoc")->text(), "123");
   EXPECT_EQ(s.find<QLineEdit>("EditKupPoc")->maxLength(), 5);
+}
+
+TEST(ScreenDraw, AdoptedControlTakesItsPlaceAndVisibility) {
+  Shown s;
+  auto* camera = new QWidget;
+  s.screen->adopt("WebBrowser_Camera", camera);
+  EXPECT_EQ(camera->objectName(), "WebBrowser_Camera");
+  EXPECT_EQ(camera->parentWidget(), s.screen);
+  EXPECT_EQ(camera->geometry(), QRect(528, 472, 281, 185));
+  EXPECT_TRUE(camera->isHidden());
+  EXPECT_EQ(s.window.findChildren<QWidget*>("WebBrowser_Camera").size(), 1);
+  s.model.setVisible("WebBrowser_Camera", true);
+  s.screen->draw(s.model);
+  EXPECT_FALSE(camera->isHidden());
 }
 
 TEST(ScreenDraw, DumpIsValidJsonOfTheWholeScreen) {
