@@ -185,8 +185,9 @@ TEST(ScreenDraw, OperatorTypingSurvivesUnrelatedDraws) {
 
 TEST(ScreenDraw, AdoptedControlTakesItsPlaceAndVisibility) {
   Shown s;
-  auto* camera = new QWidget;
-  s.screen->adopt("WebBrowser_Camera", camera);
+  auto* camera = new QWidget(s.screen);
+  EXPECT_FALSE(s.screen->adopt("LabelLOP", camera));
+  EXPECT_TRUE(s.screen->adopt("WebBrowser_Camera", camera));
   EXPECT_EQ(camera->objectName(), "WebBrowser_Camera");
   EXPECT_EQ(camera->parentWidget(), s.screen);
   EXPECT_EQ(camera->geometry(), QRect(528, 472, 281, 185));

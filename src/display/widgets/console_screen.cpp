@@ -163,9 +163,9 @@ void ConsoleScreen::buildTicketPanel(QWidget& panel) {
   }
 }
 
-void ConsoleScreen::adopt(std::string_view name, QWidget* widget) {
+bool ConsoleScreen::adopt(std::string_view name, QWidget* widget) {
   const ControlSpec* spec = findControl(name);
-  if (spec == nullptr || widget == nullptr) return;
+  if (spec == nullptr || spec->look.kind != ControlKind::Browser || widget == nullptr) return false;
   const std::size_t index = static_cast<std::size_t>(spec - screenLayout().data());
   QWidget* old = m_controls[index];
   widget->setParent(old->parentWidget());
@@ -174,6 +174,7 @@ void ConsoleScreen::adopt(std::string_view name, QWidget* widget) {
   widget->setVisible(!old->isHidden());
   m_controls[index] = widget;
   delete old;
+  return true;
 }
 
 QWidget* ConsoleScreen::control(std::string_view name) const {
@@ -186,33 +187,34 @@ QWidget* ConsoleScreen::control(std::string_view name) const {
 void ConsoleScreen::draw(const ScreenModel& model) {
   const bool everything = &model != m_drawnModel;
   if (!everything && model.revision() == m_drawnRevision) return;
-  const std::uint64_t since = everything ? 0 : m_drawnRevision;
+  const std::uint64_t drawn = m_drawnRevision;
+  const auto changed = [everything, drawn](std::uint64_t revision) { return everything || revision > drawn; };
   const std::uint8_t jezik = model.Jezik();
 
   for (std::size_t i = 0; i < m_controls.size(); ++i)
-    if (model.control(i).revision > since) drawControl(i, model.control(i), jezik);
-  if (model.memoRevision() > since) drawMemo(model);
+    if (changed(model.control(i).revision)) drawControl(i, model.control(i), jezik);
+  if (changed(model.memoRevision())) drawMemo(model);
   for (std::size_t panel = 0; panel < kStatusPanelCount; ++panel) {
     QLabel* label = m_statusPanels[panel];
-    if (label == nullptr || model.statusRevision(panel) <= since) continue;
+    if (label == nullptr || !changed(model.statusRevision(panel))) continue;
     label->setText(screenText(model.statusPanel(panel), FontFace::SansSerif, jezik));
     ++m_touches;
   }
   for (int ball = 1; ball <= kBallCount; ++ball)
-    if (model.boardCell(ball).revision > since)
+    if (changed(model.boardCell(ball).revision))
       drawCell(*m_boardCells[static_cast<std::size_t>(ball - 1)], model.boardCell(ball), jezik);
   std::size_t at = 0;
   for (int slot = 1; slot <= kTicketSlots; ++slot) {
-    if (model.ticketHeader(slot).revision > since)
+    if (changed(model.ticketHeader(slot).revision))
       drawCell(*m_ticketHeaders[static_cast<std::size_t>(slot - 1)], model.ticketHeader(slot), jezik);
     for (int row = 1; row <= kTicketRows; ++row)
       for (int column = 1; column <= kTicketColumns; ++column, ++at)
-        if (model.ticketCell(slot, row, column).revision > since)
+        if (changed(model.ticketCell(slot, row, column).revision))
           drawCell(*m_ticketCells[at], model.ticketCell(slot, row, column), jezik);
   }
   for (std::size_t i = 0; i < m_menuActions.size() && i < model.menuCount(); ++i) {
     const MenuState& state = model.menu(i);
-    if (state.revision <= since) continue;
+    if (!changed(state.revision)) continue;
     QAction& action = *m_menuActions[i];
     if (action.isEnabled() != state.enabled) {
       action.setEnabled(state.enabled);

@@ -33,12 +33,15 @@ class ConsoleScreen : public QWidget {
   QStatusBar* buildStatusBar(QWidget* parent);
 
   // A control the layout names but another part of the program builds (the
-  // camera browser): placed at its rectangle and drawn for its visibility.
-  void adopt(std::string_view name, QWidget* widget);
+  // camera browser `WebBrowser_Camera`): it replaces the placeholder, takes
+  // its rectangle and is drawn for its visibility. False for any other name.
+  bool adopt(std::string_view name, QWidget* widget);
 
   // The control of that name; nullptr when the layout holds none.
   QWidget* control(std::string_view name) const;
 
+  // Brings the widgets in line with the model. Edits belong to the operator
+  // while he types: an edit is written only when the model's text for it changes.
   void draw(const ScreenModel& model);
   // How many widget properties the draws have set so far.
   std::uint64_t touches() const { return m_touches; }
