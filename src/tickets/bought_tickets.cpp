@@ -71,14 +71,12 @@ void BoughtTickets::TkKup_Count() {
   }
 }
 
-void BoughtTickets::SoldSet_Rebuild(std::span<const TicketRange> soldRanges) {
-  std::fill(m_sold.begin(), m_sold.end(), std::uint8_t{0});
-  for (const TicketRange& range : soldRanges) {
-    if (range.first >= range.last) continue;
-    const std::size_t last = std::min<std::size_t>(range.last, kTicketSentinel);
-    for (std::size_t t = range.first; t <= last; ++t) m_sold[t] = 1;
-  }
-  TkKup_Count();
+void BoughtTickets::clearSold() { std::fill(m_sold.begin(), m_sold.end(), std::uint8_t{0}); }
+
+void BoughtTickets::markSold(std::uint32_t first, std::uint32_t last) {
+  if (first >= last) return;
+  const std::size_t end = std::min<std::size_t>(last, kTicketSentinel);
+  for (std::size_t t = first; t <= end; ++t) m_sold[t] = 1;
 }
 
 std::optional<TrimmedTickets> BoughtTickets::refresh(bool dropUnsold) {

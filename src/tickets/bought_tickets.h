@@ -56,8 +56,15 @@ class BoughtTickets {
   std::optional<TrimmedTickets> TkKup_Rebuild();
   void TkKup_Count();
   // The sold ranges of a newly accepted frame (rows whose first ticket is below
-  // their last): SoldSet is cleared and exactly these tickets are set.
-  void SoldSet_Rebuild(std::span<const TicketRange> soldRanges);
+  // their last; any record with `first` and `last`): SoldSet is cleared,
+  // exactly these tickets are set, and the bought tickets are counted again.
+  template <typename Range>
+  void SoldSet_Rebuild(std::span<const Range> soldRanges) {
+    clearSold();
+    for (const Range& range : soldRanges) markSold(range.first, range.last);
+    TkKup_Count();
+  }
+  void SoldSet_Rebuild(std::span<const TicketRange> soldRanges) { SoldSet_Rebuild<TicketRange>(soldRanges); }
 
   // Drop the unsold tickets (when asked), rebuild the ranges, count them and
   // drop the unsold once more, as after every change.
@@ -83,6 +90,11 @@ class BoughtTickets {
                         bool onlySold) const;
 
   BoughtTicketsView UpDateTIkup(double CENScaled) const;
+
+  void clearSold();
+  // Sets the sold flags of first..last (ends above 24193 count as 24193);
+  // nothing unless first is below last.
+  void markSold(std::uint32_t first, std::uint32_t last);
 
   bool Bought(std::size_t t) const { return t < kTicketTableSize && m_bought[t]; }
   bool SoldSet(std::size_t t) const { return t < kTicketTableSize && m_sold[t]; }

@@ -33,7 +33,10 @@ unsigned bitCount(std::uint64_t x) {
 TicketAnalysis::TicketAnalysis() : m_rank(kTicketTableSize) { clear(); }
 
 void TicketAnalysis::clear() {
-  std::fill(m_rank.begin(), m_rank.end(), TicketRank{});
+  // Every record as a ticket that was not analysed, so that a cleared table
+  // never names a winner.
+  for (std::size_t t = 0; t < m_rank.size(); ++t)
+    m_rank[t] = TicketRank{static_cast<std::uint16_t>(t), kRowUnanalysed, kTotalUnanalysed, 0};
   m_rowMissCount.fill(0);
   m_totalMissCount.fill(0);
   m_lineWaitMin = 0;

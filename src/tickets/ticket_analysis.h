@@ -40,7 +40,8 @@ class TicketAnalysis {
 
   TicketAnalysis();
 
-  // Every record, count and figure to zero, the six displays blank.
+  // Every record as a ticket that was not analysed, every count and figure 0,
+  // the six displays blank.
   void clear();
 
   // The whole check: the drawn balls, the ranking and the six displays.

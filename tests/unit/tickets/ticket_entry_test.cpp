@@ -134,6 +134,23 @@ TEST_F(TicketEntry, UpkeepDropsRunsBeyondTheNinthAndSaysSo) {
   EXPECT_FALSE(tickets.TkKup_Upkeep(2));
 }
 
+TEST(SoldSet, TakesTheRowsOfAFrame) {
+  // The frame's own row record, first and last ticket.
+  struct FrameRow {
+    std::uint16_t first, last;
+  };
+  const FrameRow rows[] = {{10, 12}, {5, 5}, {0, 0}, {30, 20}, {24190, 24193}};
+  BoughtTickets bought;
+  bought.SoldSet_Rebuild(std::span<const FrameRow>(rows));
+  std::vector<std::size_t> sold;
+  for (std::size_t t = 0; t < kTicketTableSize; ++t)
+    if (bought.SoldSet(t)) sold.push_back(t);
+  EXPECT_EQ(sold, (std::vector<std::size_t>{10, 11, 12, 24190, 24191, 24192, 24193}));
+  bought.markSold(24000, 60000);  // an end beyond the table stops at its sentinel
+  EXPECT_TRUE(bought.SoldSet(24193));
+  EXPECT_FALSE(bought.SoldSet(24194));
+}
+
 TEST(BoughtTicketsView, ShowsRangesCountAndAmount) {
   BoughtTickets bought;
   bought.storeRange(3, 5, false);

@@ -101,6 +101,14 @@ TEST_F(Announced, WinTexts) {
   }
 }
 
+TEST(WinText, NoWinnerBeforeTheFirstCheck) {
+  FakeFileSystem fs;
+  Tickets tickets(fs);
+  tickets.TicketBase_Init();
+  test::SerbianCaptions captions;
+  EXPECT_EQ(WinText_Build(tickets.analysis(), captions, false, 20), "");
+}
+
 TEST_F(Announced, AtMostThirtyWinnersAreNamed) {
   buy(1, 40);
   std::string expected = "DOBILI STE LINIJU TIKET: 1";
