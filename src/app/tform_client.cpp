@@ -103,8 +103,15 @@ void TFormClient::guarded(const std::function<void()>& handler) {
   }
   applyCamera();
   draw();
+  syncCheckMarks();
   showErrors();
   if (m_console.takeFocusRequest() && m_editPoc && m_editPoc->isVisible()) m_editPoc->setFocus();
+}
+
+// The toolkit toggles a check item by itself when it is clicked; the marks
+// follow the settings only, as the action list's update sets them.
+void TFormClient::syncCheckMarks() {
+  for (const auto& [action, name] : m_checkItems) action->setChecked(m_console.screen().menu(name).checked);
 }
 
 void TFormClient::draw() {
@@ -146,6 +153,9 @@ void TFormClient::onAction(const char* name, std::function<void()> handler) {
 }
 
 void TFormClient::connectActions() {
+  for (QAction* action : findChildren<QAction*>())
+    if (action->isCheckable() && !action->objectName().isEmpty())
+      m_checkItems.emplace_back(action, action->objectName().toStdString());
   Console& c = m_console;
   onAction("acFile_Exit", [this] { close(); });
   onAction("acTK_Kup_Brisi", [this] { acTK_Kup_BrisiExecute(); });

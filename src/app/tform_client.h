@@ -6,10 +6,14 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/console/console.h"
 #include "app/screen_dump_file.h"
 
+class QAction;
 class QLineEdit;
 
 namespace bingo {
@@ -59,6 +63,7 @@ class TFormClient : public QMainWindow {
   // Runs one handler: errors go to AppEventsLogException; then the screen is drawn.
   void guarded(const std::function<void()>& handler);
   void draw();
+  void syncCheckMarks();
   void showErrors();
   void applyCamera();
 
@@ -73,6 +78,7 @@ class TFormClient : public QMainWindow {
   bool m_shown = false;
   bool m_terminating = false;
   bool m_inEntryCommit = false;
+  std::vector<std::pair<QAction*, std::string>> m_checkItems;
 };
 
 }  // namespace bingo
