@@ -12,8 +12,12 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <set>
 #include <vector>
+
+// Failure messages show texts, not arrays of UTF-16 units.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace bingo::e2e {
 
