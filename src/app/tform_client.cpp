@@ -32,9 +32,9 @@ TFormClient::TFormClient(ConsoleServices services, ScreenDumpFile dump)
 TFormClient::~TFormClient() { FormDestroy(); }
 
 void TFormClient::FormCreate() {
-  // The application's exception, idle and hint handlers.
+  // The application's exception, idle and hint handlers; the application-wide
+  // filter is the window's key preview and sees the entry field's focus too.
   qApp->installEventFilter(this);
-  if (m_editEnd) m_editEnd->installEventFilter(this);
   connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
           [this] { AppEventsIdle(); });
   // The entry fields tell the model what was typed, so that emptying them is a change.
@@ -101,11 +101,20 @@ void TFormClient::guarded(const std::function<void()>& handler) {
   } catch (...) {
     m_console.AppEventsLogException("Unknown error");
   }
+  // The action list's update follows every handler, as the idle pass would.
+  if (m_created) m_console.ActionListUpdate();
   applyCamera();
   draw();
   syncCheckMarks();
   showErrors();
-  if (m_console.takeFocusRequest() && m_editPoc && m_editPoc->isVisible()) m_editPoc->setFocus();
+  // The focus moves once the current focus change (a field being left) is over.
+  if (m_console.takeFocusRequest() && m_editPoc)
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          if (m_editPoc->isVisible()) m_editPoc->setFocus();
+        },
+        Qt::QueuedConnection);
 }
 
 // The toolkit toggles a check item by itself when it is clicked; the marks

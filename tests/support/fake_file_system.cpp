@@ -91,7 +91,7 @@ int FakeFileSystem::count(FileOp op) const {
 }
 
 bool FakeFileSystem::exists(const std::string& path) {
-  note(FileOp::Exists);
+  note(FileOp::Exists, path);
   if (failure(FileOp::Exists, path)) return false;
   const std::string k = key(path);
   // The working directory itself has no name: an empty path names nothing.
@@ -99,14 +99,14 @@ bool FakeFileSystem::exists(const std::string& path) {
 }
 
 bool FakeFileSystem::isFolder(const std::string& path) {
-  note(FileOp::Exists);
+  note(FileOp::Exists, path);
   if (failure(FileOp::Exists, path)) return false;
   const std::string k = key(path);
   return !k.empty() && folderExists(k);
 }
 
 std::optional<std::uint64_t> FakeFileSystem::fileSize(const std::string& path) {
-  note(FileOp::Size);
+  note(FileOp::Size, path);
   if (failure(FileOp::Size, path)) return std::nullopt;
   auto it = m_files.find(key(path));
   if (it == m_files.end()) return std::nullopt;
@@ -118,7 +118,7 @@ class FakeReadFile : public ReadFile {
   FakeReadFile(FakeFileSystem& fs, std::string path, std::vector<std::uint8_t> bytes)
       : m_fs(fs), m_path(std::move(path)), m_bytes(std::move(bytes)) {}
   IoStatus read(std::span<std::uint8_t> buffer, std::size_t& got) override {
-    m_fs.note(FileOp::Read);
+    m_fs.note(FileOp::Read, m_path);
     got = 0;
     if (int code = m_fs.failure(FileOp::Read, m_path)) return {code};
     got = std::min(buffer.size(), m_bytes.size() - m_pos);
@@ -127,7 +127,7 @@ class FakeReadFile : public ReadFile {
     return {};
   }
   IoStatus close() override {
-    m_fs.note(FileOp::Close);
+    m_fs.note(FileOp::Close, m_path);
     return {m_fs.failure(FileOp::Close, m_path)};
   }
 
@@ -139,7 +139,7 @@ class FakeReadFile : public ReadFile {
 };
 
 IoStatus FakeFileSystem::openRead(const std::string& path, std::unique_ptr<ReadFile>& file) {
-  note(FileOp::Open);
+  note(FileOp::Open, path);
   file.reset();
   if (int code = failure(FileOp::Open, path)) return {code};
   const std::string k = key(path);
@@ -153,7 +153,7 @@ IoStatus FakeFileSystem::openRead(const std::string& path, std::unique_ptr<ReadF
 }
 
 IoStatus FakeFileSystem::writeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  note(FileOp::Write);
+  note(FileOp::Write, path);
   if (int code = failure(FileOp::Write, path)) return {code};
   const std::string k = key(path);
   if (!folderExists(parentOf(k))) return {ENOENT};
@@ -169,7 +169,7 @@ IoStatus FakeFileSystem::writeFile(const std::string& path, std::span<const std:
 }
 
 IoStatus FakeFileSystem::appendFile(const std::string& path, std::string_view text) {
-  note(FileOp::Append);
+  note(FileOp::Append, path);
   if (int code = failure(FileOp::Append, path)) return {code};
   const std::string k = key(path);
   if (!folderExists(parentOf(k))) return {ENOENT};
@@ -184,7 +184,7 @@ IoStatus FakeFileSystem::appendFile(const std::string& path, std::string_view te
 }
 
 IoStatus FakeFileSystem::removeFile(const std::string& path) {
-  note(FileOp::Remove);
+  note(FileOp::Remove, path);
   if (int code = failure(FileOp::Remove, path)) return {code};
   const std::string k = key(path);
   if (m_folders.count(k)) return {EISDIR};
@@ -192,7 +192,7 @@ IoStatus FakeFileSystem::removeFile(const std::string& path) {
 }
 
 IoStatus FakeFileSystem::makeFolder(const std::string& path) {
-  note(FileOp::MakeFolder);
+  note(FileOp::MakeFolder, path);
   if (int code = failure(FileOp::MakeFolder, path)) return {code};
   const std::string k = key(path);
   if (folderExists(k) || m_files.count(k)) return {EEXIST};
@@ -204,7 +204,7 @@ IoStatus FakeFileSystem::makeFolder(const std::string& path) {
 
 std::optional<std::vector<std::string>> FakeFileSystem::listFiles(const std::string& folder,
                                                                   const std::string& pattern) {
-  note(FileOp::List);
+  note(FileOp::List, folder);
   if (failure(FileOp::List, folder)) return std::nullopt;
   const std::string k = key(folder);
   if (!folderExists(k)) return std::nullopt;
@@ -219,7 +219,8 @@ std::optional<std::vector<std::string>> FakeFileSystem::listFiles(const std::str
 }
 
 IoStatus FakeFileSystem::moveFile(const std::string& from, const std::string& to) {
-  note(FileOp::Move);
+  note(FileOp::Move, from);
+  if (m_recording) m_touches.push_back({FileOp::Move, to});
   if (int code = failure(FileOp::Move, from)) return {code};
   if (int code = failure(FileOp::Move, to)) return {code};
   auto it = m_files.find(key(from));
@@ -235,7 +236,8 @@ IoStatus FakeFileSystem::moveFile(const std::string& from, const std::string& to
 }
 
 IoStatus FakeFileSystem::copyFile(const std::string& from, const std::string& to) {
-  note(FileOp::Copy);
+  note(FileOp::Copy, from);
+  if (m_recording) m_touches.push_back({FileOp::Copy, to});
   if (int code = failure(FileOp::Copy, from)) return {code};
   if (int code = failure(FileOp::Copy, to)) return {code};
   auto it = m_files.find(key(from));

@@ -20,7 +20,7 @@ namespace bingo::test {
 class FakeFileSystem : public FileSystem {
  public:
   // Test set-up.
-  void addFolder(const std::string& path);  // with all missing parents
+  void addFolder(const std::string& path);                                 // with all missing parents
   void addFile(const std::string& path, std::vector<std::uint8_t> bytes);  // parents added too
   void addTextFile(const std::string& path, std::string_view text);
   // Refuses `op` on `path` (or on every path when path is "*") with errno `code`.
@@ -38,6 +38,15 @@ class FakeFileSystem : public FileSystem {
   std::vector<std::string> filePaths() const;
   std::vector<std::string> folderPaths() const;
   int count(FileOp op) const;  // how many times the operation was attempted
+  // Once switched on, every attempted operation is noted with the path it
+  // named (a move or a copy notes both), so that a test can learn which files
+  // a run touches and then refuse each of them in turn.
+  struct Touch {
+    FileOp op;
+    std::string path;
+  };
+  void recordTouches(bool on) { m_recording = on; }
+  const std::vector<Touch>& touches() const { return m_touches; }
 
   // FileSystem.
   bool exists(const std::string& path) override;
@@ -67,7 +76,10 @@ class FakeFileSystem : public FileSystem {
   int failure(FileOp op, const std::string& path) const;
   bool folderExists(const std::string& normalisedKey) const;
   static bool isRoot(const std::string& normalisedKey);
-  void note(FileOp op) { ++m_counts[op]; }
+  void note(FileOp op, const std::string& path) {
+    ++m_counts[op];
+    if (m_recording) m_touches.push_back({op, path});
+  }
 
   std::map<std::string, File> m_files;
   std::map<std::string, std::string> m_folders;  // key -> path as given
@@ -75,6 +87,8 @@ class FakeFileSystem : public FileSystem {
   std::map<std::pair<FileOp, std::string>, int> m_failures;
   std::map<std::string, std::size_t> m_readLimits;
   std::map<FileOp, int> m_counts;
+  bool m_recording = false;
+  std::vector<Touch> m_touches;
 };
 
 }  // namespace bingo::test

@@ -1,0 +1,141 @@
+// The real main window, offscreen, with fakes for files, ping, clock, shell
+// and prompts: ticks are run by hand ([Timer] Interval=0 keeps the timer off).
+
+#include "app/tform_client.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "support/fake_file_system.h"
+#include "support/fakes.h"
+#include "support/scripted_prompts.h"
+#include "support/test_frames.h"
+
+namespace bingo {
+namespace {
+
+using test::Record;
+
+constexpr const char* kProgram = "/opt/bingo/clientbingo";
+
+struct Window {
+  test::FakeFileSystem fs;
+  test::FakeClock clock;
+  test::FakeNetwork network;
+  test::FakeShell shell;
+  test::FakeSystemInfo info;
+  test::ScriptedPrompts prompts;
+  std::unique_ptr<TFormClient> form;
+
+  explicit Window(const Record& record) {
+    fs.addFolder("/opt/bingo");
+    fs.addTextFile("/opt/bingo/clientbingo.ini", "[Timer]\r\nInterval=0\r\n");
+    fs.addTextFile("net.ini", "srv");
+    fs.addFile("C:\\Orma\\Bingo\\Arh\\CfgW\\A1944.3x5", test::cardFile());
+    fs.addFile("\\\\srv\\net\\Frame.dat", record.sealed());
+    form = std::make_unique<TFormClient>(ConsoleServices{fs, clock, network, shell, info, prompts, kProgram});
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    static_cast<void>(QTest::qWaitForWindowActive(form.get()));
+  }
+  void ticks(int n) {
+    for (int i = 0; i < n; ++i) form->TimerFramesTimer();
+  }
+  QString label(const char* name) const {
+    auto* widget = form->findChild<QLabel*>(name);
+    return widget ? widget->text() : QStringLiteral("<none>");
+  }
+  const std::vector<std::string>& memo() { return form->console().screen().memoLines(); }
+};
+
+TEST(TFormClient, TicksWithAFrameChangeTheLabelsTheyShould) {
+  Window w(Record().lop(7).kug(42).price(100).drawn({3, 42}).sold(0, 1, 500));
+  EXPECT_FALSE(w.form->TimerFrames().isActive());
+  EXPECT_EQ(w.label("LabelCEN"), "");
+  w.ticks(2);
+  EXPECT_EQ(w.label("LabelLOP"), "7");
+  EXPECT_EQ(w.label("LabelKUG"), "42");
+  EXPECT_EQ(w.label("LabelCEN"), "100");
+  EXPECT_EQ(w.label("LabelProPoc1"), "1");
+  EXPECT_EQ(w.label("LabelProEnd1"), "500");
+  EXPECT_EQ(w.label("LabelMxL"), "");
+  EXPECT_EQ(w.label("LblTest_Info_Timer_Count"), "2");
+}
+
+TEST(TFormClient, TypedRangesAreCommittedWhenTheLastFieldIsLeft) {
+  Window w(Record().sold(0, 1, 500));
+  w.ticks(2);
+  QLineEdit* poc = w.form->EditKupPoc();
+  QLineEdit* end = w.form->EditKupEnd();
+  ASSERT_TRUE(poc && end);
+  poc->setFocus();
+  QTest::keyClicks(poc, "10x");  // the letter never reaches the field
+  EXPECT_EQ(poc->text(), "10");
+  QTest::keyClick(poc, Qt::Key_Return);
+  EXPECT_TRUE(end->hasFocus());
+  QTest::keyClicks(end, "2099*09");  // "*" erases the last digit; five characters at most
+  EXPECT_EQ(end->text(), "20909");
+  QTest::keyClick(end, Qt::Key_Backspace);
+  QTest::keyClick(end, Qt::Key_Return);
+  EXPECT_EQ(w.memo().back(), "U: 10 2090");
+  EXPECT_EQ(w.label("LabelTkKupPoc1"), "10");
+  EXPECT_EQ(w.label("LabelTkKupEnd1"), "2090");
+  EXPECT_EQ(w.label("LabelTkKupCount"), "2081");
+  EXPECT_EQ(poc->text(), "");
+  EXPECT_EQ(end->text(), "");
+  QTRY_VERIFY(poc->hasFocus());
+  EXPECT_EQ(w.memo().size(), 2u);  // one commit
+}
+
+TEST(TFormClient, F3AndTheMinusKeyOpenTheDeletionDialogs) {
+  Window w(Record().sold(0, 1, 500));
+  w.ticks(2);
+  w.form->console().EditKupEndExit("1", "50");
+  w.prompts.answers = {"10", "19"};
+  QTest::keyClick(w.form.get(), Qt::Key_F3);
+  EXPECT_EQ(w.label("LabelTkKupCount"), "40");
+  w.prompts.answers = {"30", "39"};
+  QTest::keyClick(w.form->EditKupPoc(), Qt::Key_Minus);
+  QTRY_COMPARE(w.label("LabelTkKupCount"), QString("30"));
+  EXPECT_EQ(w.prompts.asked, (std::vector<std::string>{"OD", "DO", "OD", "DO"}));
+}
+
+TEST(TFormClient, TheCloseQuestionKeepsTheConsoleUnlessAnsweredYes) {
+  Window w{Record()};
+  EXPECT_FALSE(w.form->close());
+  EXPECT_TRUE(w.form->isVisible());
+  EXPECT_EQ(w.prompts.asked, std::vector<std::string>{"Izlaz iz programa?"});
+  w.form->terminate();  // the server's close command asks nothing
+  EXPECT_FALSE(w.form->isVisible());
+  EXPECT_EQ(w.prompts.asked.size(), 1u);
+}
+
+TEST(TFormClient, AnErrorInAHandlerIsLoggedAndTheTicksGoOn) {
+  Window w(Record().sold(0, 1, 500));
+  w.form->EditKupPoc()->setText("1x");  // pasted, not typed
+  w.form->EditKupEnd()->setText("5");
+  w.form->EditKupEndExit();
+  EXPECT_NE(w.fs.text("/opt/bingo/clientbingo.err").find("1x"), std::string::npos);
+  w.ticks(1);
+  EXPECT_EQ(w.label("LblTest_Info_Timer_Count"), "1");
+}
+
+TEST(TFormClient, OptionCheckMarksFollowTheSettings) {
+  Window w{Record()};
+  auto* enable = w.form->findChild<QAction*>("acBub_Bub2Enable");
+  ASSERT_TRUE(enable);
+  enable->trigger();  // with LAN off the second drum stays off
+  EXPECT_FALSE(enable->isChecked());
+  auto* lan = w.form->findChild<QAction*>("acBub_LAN");
+  lan->trigger();
+  EXPECT_TRUE(lan->isChecked());
+  EXPECT_TRUE(enable->isVisible());
+}
+
+}  // namespace
+}  // namespace bingo
