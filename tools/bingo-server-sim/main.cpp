@@ -1,6 +1,8 @@
 // bingo-server-sim: a simulated game server for demos, training and tests. It
 // plays rounds and writes Frame.dat into the share \\NAME\net, mapped onto
 // this host with the console's own BINGO_ROOT / BINGO_UNC_ROOT rules.
+#include <chrono>
+#include <fstream>
 #include <iostream>
 #include <random>
 
@@ -52,6 +54,28 @@ int main(int argc, char** argv) {
 
   SystemClock clock;
   Simulator simulator(options, seed, std::move(cards), std::move(gameKinds), share, pacer, clock, std::cout);
+  std::ofstream frameLog;
+  if (!options.frameLog.empty()) {
+    frameLog.open(options.frameLog, std::ios::app);
+    if (!frameLog) {
+      std::cerr << "bingo-server-sim: cannot open " << options.frameLog << "\n";
+      return 2;
+    }
+    simulator.onFramePublished([&frameLog](const FrameState& frame) {
+      const auto now = std::chrono::system_clock::now().time_since_epoch();
+      frameLog << std::chrono::duration_cast<std::chrono::microseconds>(now).count() << ' ' << int{frame.kolo}
+               << ' ' << int{frame.lop} << ' ' << int{frame.kug} << ' ';
+      const char* separator = "";
+      for (int ball = 1; ball <= 90; ++ball) {
+        if (!frame.drawn[static_cast<std::size_t>(ball)]) continue;
+        frameLog << separator << ball;
+        separator = ",";
+      }
+      if (!*separator) frameLog << '-';
+      // Flushed at once: a measurement reads the log while the run goes on.
+      frameLog << std::endl;
+    });
+  }
   simulator.run();
   return 0;
 }

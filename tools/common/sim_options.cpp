@@ -44,7 +44,10 @@ const char* simUsage() {
          "  --language S|A|M|none  write cJezik.txt into the share (none: remove it)\n"
          "  --game-kinds FILE|none copy FILE into the share as cVIw.Txt (none: remove it)\n"
          "  --dg                   write a .DG game record per round\n"
-         "  --city-letter L        city letter of the .DG names (default N)\n";
+         "  --city-letter L        city letter of the .DG names (default N)\n"
+         "  --frame-log FILE       append a line per frame written: microseconds since\n"
+         "                         the epoch at the write's end, Kolo, LOP, KUG and the\n"
+         "                         drawn balls (comma-separated, - for none)\n";
 }
 
 ParsedSimOptions parseSimOptions(const std::vector<std::string>& args) {
@@ -116,6 +119,7 @@ ParsedSimOptions parseSimOptions(const std::vector<std::string>& args) {
          if (v == "none") return o.removeGameKinds = true;
          return !v.empty() && (o.gameKindsFile = v, true);
        }},
+      {"--frame-log", [&](const std::string& v) { return !v.empty() && (o.frameLog = v, true); }},
       {"--city-letter",
        [&](const std::string& v) {
          // The letter becomes part of a file name in the share.

@@ -30,6 +30,9 @@ struct SimOptions {
   bool removeGameKinds = false;
   bool dg = false;
   char cityLetter = 'N';
+  // One line per frame written: when the write ended and what it showed, so
+  // that a measurement can tell how long the consoles took to show it.
+  std::string frameLog;
 };
 
 struct ParsedSimOptions {

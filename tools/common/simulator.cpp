@@ -100,6 +100,7 @@ void Simulator::publish() {
   const FrameRecord record = encodeFrame(m_game.frame());
   report(m_share.writeFrame(record), kFrameFileName);
   ++m_frames;
+  if (m_onPublished) m_onPublished(m_game.frame());
 }
 
 void Simulator::wait(std::int64_t ms) {

@@ -5,6 +5,7 @@
 // Time passes only through the Pacer, so a test runs a whole evening at once.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -26,6 +27,10 @@ class Simulator {
   // Plays the rounds asked for (forever for 0) and returns when they and any
   // command file are done.
   void run();
+  // Called after each frame has been written (or has failed to be).
+  void onFramePublished(std::function<void(const FrameState&)> callback) {
+    m_onPublished = std::move(callback);
+  }
 
   std::int64_t elapsedMs() const { return m_elapsedMs; }
   int framesWritten() const { return m_frames; }
@@ -51,6 +56,7 @@ class Simulator {
   bool m_offCreated = false;
   bool m_offRemoved = false;
   bool m_lastWriteFailed = false;
+  std::function<void(const FrameState&)> m_onPublished;
 };
 
 }  // namespace bingo::tools

@@ -21,6 +21,7 @@ TEST(SimOptions, ReadsValuesAsTheHallNeedsThem) {
   EXPECT_TRUE(removing.options.removeLanguage);
   EXPECT_TRUE(removing.options.removeGameKinds);
   EXPECT_EQ(removing.options.gameKindsFile, "");
+  EXPECT_EQ(parseSimOptions({"--frame-log", "/tmp/frames.log"}).options.frameLog, "/tmp/frames.log");
 }
 
 TEST(SimOptions, RefusesWhatTheRecordOrTheShareCannotTake) {
@@ -42,6 +43,7 @@ TEST(SimOptions, RefusesWhatTheRecordOrTheShareCannotTake) {
       {{"--ball-ms", "-1"}, "bad value"},
       {{"--games", "2x"}, "bad value"},
       {{"--games"}, "--games needs a value"},
+      {{"--frame-log", ""}, "bad value"},
       {{"--fast"}, "unknown option --fast"},
   };
   for (const auto& row : rows) {

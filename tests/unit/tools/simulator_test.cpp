@@ -112,6 +112,20 @@ TEST(Simulator, PlaysTheRoundsAskedForWithTheirPausesThenStops) {
   EXPECT_NE(run.log.str().find("round 2: bingo at ball"), std::string::npos) << run.log.str();
 }
 
+TEST(Simulator, TellsEachFrameAfterItIsInTheShare) {
+  SimRun run;
+  std::vector<std::pair<std::size_t, int>> told;  // frames in the share then, LOP told
+  Simulator simulator(quietOptions(1), 9, kCards, {}, run.share, run.pacer, run.clock, run.log);
+  simulator.onFramePublished(
+      [&](const FrameState& frame) { told.emplace_back(run.share.frames.size(), int{frame.lop}); });
+  simulator.run();
+  ASSERT_EQ(told.size(), run.share.frames.size());
+  for (std::size_t i = 0; i < told.size(); ++i) {
+    EXPECT_EQ(told[i].first, i + 1);
+    EXPECT_EQ(told[i].second, bcdByte(run.share.frames[i].record[1])) << i;
+  }
+}
+
 TEST(Simulator, IssuesTheCommandFileOnTimeAndTakesItBack) {
   struct Row {
     int off, afterS, holdS;
