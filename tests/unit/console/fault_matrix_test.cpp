@@ -15,9 +15,9 @@
 namespace bingo {
 namespace {
 
+using test::ConsoleHall;
 using test::FakeFileSystem;
-using test::hall::ConsoleHall;
-using test::hall::FrameRecordBytes;
+using test::Record;
 
 constexpr const char* kIni = "/opt/bingo/clientbingo.ini";
 constexpr const char* kErrorLogFile = "/opt/bingo/clientbingo.err";
@@ -65,7 +65,7 @@ void furnish(ConsoleHall& h) {
     h.fs.addTextFile(std::string("\\\\srv\\net\\") + name, "");
   h.fs.addFile(kGameRecord, kGameRecordBytes);
   // Ball 1 keeps the bought-ticket upkeep short, so the whole matrix runs in seconds.
-  h.frame(FrameRecordBytes().lop(1).kug(23).drawn({23}).kolo(8).sold(0, 1, 500));
+  h.frame(Record().lop(1).kug(23).drawn({23}).kolo(8).sold(0, 1, 500));
 }
 
 struct Played {
