@@ -88,18 +88,18 @@ TEST(ScreenWidgets, MenusCarryCaptionsKeysHintsAndStartStates) {
   };
   const Row rows[] = {
       {"acFile_Exit", "E&xit", "F9", false, true, true, "Quits the application"},
-      {"acTK_Kup_Unesi", "&Unos tiketa", "F2", false, true, true, ""},
+      {"acTK_Kup_Unesi", "&Unos tiketa", "F2", false, false, true, ""},
       {"acTK_Kup_Brisi", "&Brisanje tiketa", "F3", false, true, true, ""},
-      {"acBub_Bub2Enable", "Bub2 Enable", "", true, false, false, ""},
-      {"acBub_LAN", "LAN", "", true, true, true, ""},
-      {"acBub_RS232", "RS232", "", true, false, true, ""},
-      {"acBub_AltSC", "Alt &S", "F5", true, false, false, ""},
+      {"acBub_Bub2Enable", "Bub2 Enable", "", true, false, false, "Dozvola Bub2"},
+      {"acBub_LAN", "LAN", "", true, true, true, "Slanje na LAN"},
+      {"acBub_RS232", "RS232", "", true, false, true, "Slanje na RS232"},
+      {"acBub_AltSC", "Alt &S", "F5", true, false, false, "Bubanj Lopta (-2)"},
       {"acBub_WB_Show", "WB Show", "", true, true, true, ""},
       {"acBub_WB_Cam2", "WB_Cam", "", true, true, true, ""},
       {"acHelp_HwInfoMemory", "Hw &Memory Info", "", false, true, true, "Memory info"},
       {"acHelp_HwWinVer", "&Windows Version", "", false, true, true, ""},
       {"acHelp_About", "&About", "Ctrl+F1", false, true, true, "Help About"},
-      {"acFile_Kolo_New", "&Novo kolo", "F1", false, true, true, ""},
+      {"acFile_Kolo_New", "&Novo kolo", "F1", false, false, true, ""},
       {"mnuBub", "B", "", false, false, false, "Bubanj"},
   };
   for (const Row& row : rows) {
