@@ -165,8 +165,9 @@ Hall::Hall(const QString& server, int intervalMs)
 }
 
 Hall::~Hall() {
-  // Consoles first, so none of them sees the share vanish.
-  for (auto it = m_children.rbegin(); it != m_children.rend(); ++it) (*it)->stop();
+  // Consoles first, so none of them sees its server stop.
+  for (auto* group : {&m_consoles, &m_simulators})
+    for (auto& child : *group) child->stop();
   if (::testing::Test::HasFailure()) {
     keep();
     std::cout << "kept the hall in " << m_temporary.path().toStdString() << "\n"
@@ -197,17 +198,17 @@ bool Hall::makeCards() {
 
 Child& Hall::startSimulator(QStringList arguments) {
   arguments << "--server" << m_server;
-  m_children.push_back(std::make_unique<Child>(QDir(m_binaries).filePath("bingo-server-sim"), arguments,
-                                               environment(), m_runFolder,
-                                               QDir(m_temporary.path()).filePath("simulator.out")));
-  return *m_children.back();
+  m_simulators.push_back(std::make_unique<Child>(QDir(m_binaries).filePath("bingo-server-sim"), arguments,
+                                                 environment(), m_runFolder,
+                                                 QDir(m_temporary.path()).filePath("simulator.out")));
+  return *m_simulators.back();
 }
 
 Child& Hall::startConsole() {
-  m_children.push_back(std::make_unique<Child>(QDir(m_consoleFolder).filePath("clientbingo"), QStringList{},
+  m_consoles.push_back(std::make_unique<Child>(QDir(m_consoleFolder).filePath("clientbingo"), QStringList{},
                                                environment(), m_runFolder,
                                                QDir(m_temporary.path()).filePath("console.out")));
-  return *m_children.back();
+  return *m_consoles.back();
 }
 
 bool Hall::watchDumps(Millis timeout, const std::function<bool(const ScreenDump&)>& seen) {

@@ -114,7 +114,7 @@ class Hall {
   QString m_binaries;
   QString m_root, m_consoleFolder, m_runFolder, m_dumpPath;
   bool m_ready = false;
-  std::vector<std::unique_ptr<Child>> m_children;
+  std::vector<std::unique_ptr<Child>> m_consoles, m_simulators;
 };
 
 }  // namespace bingo::e2e
