@@ -1,0 +1,199 @@
+// A whole console on this host's file system against a share that another
+// machine fills with whatever it likes: links out of the share, pipes,
+// folders where files belong, names that are no single file name, files far
+// too large. The console reads what it must, writes only into its own
+// folders and the two signal files, runs nothing but the two installed
+// scripts, and never hangs.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+
+#include "app/console/console.h"
+#include "display/model/text_encoding.h"
+#include "platform/folders.h"
+#include "platform/linux_file_system.h"
+#include "support/fakes.h"
+#include "support/scripted_prompts.h"
+#include "support/test_frames.h"
+#include "unit/platform/temp_folder.h"
+
+namespace bingo {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kShare = "root/unc/srv/net";
+constexpr std::uintmax_t kHuge = std::uintmax_t{64} << 30;  // sparse: no disk is used
+
+// Relative names ("net.ini", the trace fallback) are the working directory's.
+class WorkingDirectory {
+ public:
+  explicit WorkingDirectory(const std::string& folder) : m_before(fs::current_path()) {
+    fs::current_path(folder);
+  }
+  ~WorkingDirectory() { fs::current_path(m_before); }
+  WorkingDirectory(const WorkingDirectory&) = delete;
+  WorkingDirectory& operator=(const WorkingDirectory&) = delete;
+
+ private:
+  fs::path m_before;
+};
+
+// Every entry below a folder, links not followed: its kind and, for a regular
+// file, its bytes; for a link, where it points.
+std::map<std::string, std::string> snapshot(const std::string& top) {
+  std::map<std::string, std::string> entries;
+  for (auto it = fs::recursive_directory_iterator(top); it != fs::recursive_directory_iterator(); ++it) {
+    const std::string relative = fs::relative(it->path(), top).string();
+    const fs::file_status status = it->symlink_status();
+    if (fs::is_symlink(status)) {
+      entries[relative] = "link to " + fs::read_symlink(it->path()).string();
+    } else if (fs::is_regular_file(status) && fs::file_size(it->path()) < (1 << 20)) {
+      std::ifstream in(it->path(), std::ios::binary);
+      entries[relative] = "file " + std::string(std::istreambuf_iterator<char>(in), {});
+    } else if (fs::is_regular_file(status)) {
+      entries[relative] = "large file of " + std::to_string(fs::file_size(it->path()));
+    } else {
+      entries[relative] = fs::is_directory(status) ? "folder" : "other";
+    }
+  }
+  return entries;
+}
+
+std::string bytes(std::size_t n, char c) { return std::string(n, c); }
+
+struct HostHall {
+  test::TempFolder top;
+  test::FakeClock clock;
+  test::FakeNetwork network;
+  test::FakeShell shell;
+  test::FakeSystemInfo info;
+  test::ScriptedPrompts prompts;
+  std::optional<LinuxFileSystem> files;
+  std::optional<Console> console;
+
+  HostHall() {
+    top.folder("run");
+    top.file("run/net.ini", "srv\r\n");
+    top.file("prog/clientbingo.ini", "[NetDG]\r\nEnabled=1\r\nLOPmin=0\r\nLOPmax=2\r\n");
+    const std::vector<std::uint8_t> cards = test::cardFile();
+    top.file("root/c/Orma/Bingo/Arh/CfgW/A1944.3x5", std::string(cards.begin(), cards.end()));
+    const std::vector<std::uint8_t> frame =
+        test::Record().lop(1).kug(23).drawn({23}).kolo(8).sold(0, 1, 500).sealed();
+    top.file(std::string(kShare) + "/Frame.dat", std::string(frame.begin(), frame.end()));
+    files.emplace(HostPaths(HostRoots{top / "root", top / "root/unc"}));
+    console.emplace(ConsoleServices{*files, clock, network, shell, info, prompts, top / "prog/clientbingo"});
+  }
+  std::string share(const std::string& name) const { return top / (std::string(kShare) + "/" + name); }
+
+  // Start, a hundred ticks (the last looks for the command files), the
+  // second-drum options that raise AltS.txt and drop AltN.txt, five more ticks.
+  void play() {
+    const WorkingDirectory here(top / "run");
+    console->FormCreate();
+    for (int i = 0; i < 100; ++i) console->TimerFramesTimer();
+    console->acBub_LAN();
+    console->acBub_Bub2Enable();
+    console->acBub_AltSC(true);
+    console->acBub_RS232();
+    for (int i = 0; i < 5; ++i) console->TimerFramesTimer();
+  }
+};
+
+TEST(HostileShare, LinksPipesFoldersAndOddNamesReachNothingOutsideTheConsolesFolders) {
+  HostHall h;
+  h.top.file("outside/secret.dg", bytes(81256, '\x33'));
+  h.top.file("outside/target.txt", "the link's target");
+  h.top.file("outside/keep.txt", "kept");
+  h.top.file(std::string(kShare) + "/261206N0000.DG", bytes(81256, '\x11'));  // the one good record
+  // Greater names, each of which must be passed over.
+  ASSERT_EQ(::symlink((h.top / "outside/secret.dg").c_str(), h.share("261206N0009.DG").c_str()), 0);
+  h.top.folder(std::string(kShare) + "/261206N0008.DG");
+  ASSERT_EQ(::mkfifo(h.share("261206N0007.DG").c_str(), 0600), 0);
+  h.top.file(std::string(kShare) + "/261206N0006\\x.DG", bytes(81256, '\x22'));
+  h.top.file(std::string(kShare) + "/261206N0005..DG", bytes(81256, '\x22'));
+  h.top.file(std::string(kShare) + "/261206N" + std::string(60, '9') + ".DG", bytes(81256, '\x22'));
+  // A pipe would block a reader forever; a folder is no language file.
+  ASSERT_EQ(::mkfifo(h.share("cJezik.txt").c_str(), 0600), 0);
+  h.top.folder(std::string(kShare) + "/cVIw.Txt");
+  // Command files: their presence is the command, whatever they are.
+  h.top.folder(std::string(kShare) + "/Off1.txt");
+  ASSERT_EQ(::symlink("/nonexistent", h.share("Off2.txt").c_str()), 0);
+  // The signal files the console writes and deletes, as links out of the share.
+  ASSERT_EQ(::symlink((h.top / "outside/target.txt").c_str(), h.share("AltS.txt").c_str()), 0);
+  ASSERT_EQ(::symlink((h.top / "outside/keep.txt").c_str(), h.share("AltN.txt").c_str()), 0);
+
+  const auto before = snapshot(h.top.path());
+  h.play();
+  const auto after = snapshot(h.top.path());
+
+  // Only the two installed scripts were run (here the shutdown one).
+  ASSERT_EQ(h.shell.started.size(), 1u);
+  EXPECT_EQ(h.shell.started[0].program, kShutDownBat);
+  EXPECT_EQ(h.shell.terminations, 2);
+  EXPECT_EQ(h.console->captions().Jezik(), kJezikSerbian) << "no readable language file";
+  EXPECT_EQ(h.console->screen().control("LabelKUG").text, "23");
+
+  // The good record was filed; nothing else reached the archive.
+  EXPECT_EQ(h.console->config().NetDGName, "261206N0000.DG");
+  EXPECT_TRUE(h.console->config().NetDGTaken);
+  for (const auto& [path, entry] : after) {
+    if (path.rfind("root/c/Orma/Bingo/Arh/DG2/", 0) == 0 && entry.rfind("file ", 0) == 0) {
+      EXPECT_EQ(entry, "file " + bytes(81256, '\x11')) << path;
+    }
+  }
+  EXPECT_EQ(after.count("root/c/Orma/Bingo/Arh/DG2/261206N0/007/261206N0000.DG"), 1u);
+
+  // What changed in the share: the record left it, AltS.txt became a file of
+  // its own instead of writing through the link, AltN.txt's link was removed.
+  const std::string share = std::string(kShare) + "/";
+  EXPECT_EQ(after.count(share + "261206N0000.DG"), 0u);
+  EXPECT_EQ(after.at(share + "AltS.txt"), "file ");
+  EXPECT_EQ(after.count(share + "AltN.txt"), 0u);
+
+  // Everything else outside the console's own folders is as it was.
+  std::set<std::string> changed;
+  for (const auto& [path, entry] : after)
+    if (!before.count(path) || before.at(path) != entry) changed.insert(path);
+  for (const auto& [path, entry] : before)
+    if (!after.count(path)) changed.insert(path);
+  for (const std::string& path : changed) {
+    const bool own = path.rfind("root/c/", 0) == 0 || path.rfind("prog/", 0) == 0;
+    const bool signal = path == share + "AltS.txt" || path == share + "AltN.txt";
+    EXPECT_TRUE(own || signal || path == share + "261206N0000.DG") << "changed: " << path;
+    EXPECT_EQ(path.find(".tmp"), std::string::npos) << "temporary left: " << path;
+  }
+  EXPECT_EQ(h.top.read("outside/target.txt"), "the link's target");
+  EXPECT_EQ(h.top.read("outside/keep.txt"), "kept");
+}
+
+TEST(HostileShare, HugeFilesAreReadOnlyAsFarAsTheConsoleNeeds) {
+  HostHall h;
+  // net.ini, the language and game-kind files and the frame file, each
+  // followed by gigabytes: were any of them read whole, the start or the tick
+  // would run out of memory.
+  h.top.file(std::string(kShare) + "/cJezik.txt", "M\r\n");
+  h.top.file(std::string(kShare) + "/cVIw.Txt", " 0 0 F1 FIXNA1\r\n");
+  for (const std::string& file :
+       {h.share("cJezik.txt"), h.share("cVIw.Txt"), h.share("Frame.dat"), h.top / "run/net.ini"}) {
+    std::error_code error;
+    fs::resize_file(file, kHuge, error);
+    if (error) GTEST_SKIP() << "no sparse files here: " << error.message();
+  }
+
+  h.play();
+  EXPECT_EQ(h.console->config().NetPC, "srv");
+  EXPECT_EQ(h.console->captions().Jezik(), kJezikMacedonian);
+  // A line of zero bytes is no game kind: the built-in table stays.
+  EXPECT_EQ(h.console->screen().control("LabelFND1_Label").text, "JACK POT 1");
+  EXPECT_EQ(h.console->frameFile().FrameFailCount, 0);
+  EXPECT_EQ(h.console->screen().control("LabelKUG").text, "23");
+}
+
+}  // namespace
+}  // namespace bingo
