@@ -19,17 +19,17 @@ QRect toQRect(Rect r) { return {r.left, r.top, r.width, r.height}; }
 TEST(ScreenWidgets, EveryControlOfTheLayoutStandsWhereTheTableSays) {
   QMainWindow window;
   setUpMainWindow(window);
-  for (const ControlSpec& spec : screenLayout()) {
-    auto* widget = window.findChild<QWidget*>(QString::fromLatin1(spec.name));
-    ASSERT_NE(widget, nullptr) << spec.name;
-    const QString parent = std::string_view(spec.parent) == kClientArea ? "ClientArea" : spec.parent;
-    EXPECT_EQ(widget->parentWidget()->objectName(), parent) << spec.name;
-    EXPECT_EQ(widget->geometry(), toQRect(builtRect(spec))) << spec.name;
-    EXPECT_EQ(widget->font().pixelSize(), spec.look.px) << spec.name;
-    EXPECT_EQ(widget->font().bold(), spec.look.bold) << spec.name;
-    EXPECT_EQ(widget->font().family(), spec.look.face == FontFace::Arial ? "Liberation Sans" : "DejaVu Sans")
-        << spec.name;
-    EXPECT_EQ(widget->isHidden(), !spec.visible) << spec.name;
+  for (const ControlSpec& entry : screenLayout()) {
+    auto* widget = window.findChild<QWidget*>(QString::fromLatin1(entry.name));
+    ASSERT_NE(widget, nullptr) << entry.name;
+    const QString parent = std::string_view(entry.parent) == kClientArea ? "ClientArea" : entry.parent;
+    EXPECT_EQ(widget->parentWidget()->objectName(), parent) << entry.name;
+    EXPECT_EQ(widget->geometry(), toQRect(builtRect(entry))) << entry.name;
+    EXPECT_EQ(widget->font().pixelSize(), entry.look.px) << entry.name;
+    EXPECT_EQ(widget->font().bold(), entry.look.bold) << entry.name;
+    EXPECT_EQ(widget->font().family(), entry.look.face == FontFace::Arial ? "Liberation Sans" : "DejaVu Sans")
+        << entry.name;
+    EXPECT_EQ(widget->isHidden(), !entry.visible) << entry.name;
   }
   const auto* tooltip = window.findChild<QWidget*>("LabelLOP");
   EXPECT_EQ(tooltip->toolTip(), "Broj izvucenih loptica");

@@ -27,12 +27,12 @@ constexpr const char* kHintBalls = "Broj izvucenih loptica";
 constexpr const char* kHintLastBall = "Poslednja izvucena loptica";
 
 constexpr ControlSpec ctl(const char* name, const char* parent, Rect rect, Look look) {
-  ControlSpec spec;
-  spec.name = name;
-  spec.parent = parent;
-  spec.rect = rect;
-  spec.look = look;
-  return spec;
+  ControlSpec entry;
+  entry.name = name;
+  entry.parent = parent;
+  entry.rect = rect;
+  entry.look = look;
+  return entry;
 }
 
 // Every board: a panel with a raised inner and a lowered outer bevel and a single border.
@@ -347,23 +347,23 @@ constexpr std::string_view kTooltipPanels[] = {kBoard, kInfo, kFunds, kSold, kRa
 std::span<const ControlSpec> screenLayout() { return kLayout; }
 
 const ControlSpec* findControl(std::string_view name) {
-  for (const ControlSpec& spec : kLayout)
-    if (name == spec.name) return &spec;
+  for (const ControlSpec& entry : kLayout)
+    if (name == entry.name) return &entry;
   return nullptr;
 }
 
-Rect builtRect(const ControlSpec& spec) {
-  if (std::string_view(spec.name) == kBoard)
-    return {spec.rect.left, spec.rect.top, kBoardPanelWidth, kBoardPanelHeight};
-  return spec.rect;
+Rect builtRect(const ControlSpec& entry) {
+  if (std::string_view(entry.name) == kBoard)
+    return {entry.rect.left, entry.rect.top, kBoardPanelWidth, kBoardPanelHeight};
+  return entry.rect;
 }
 
-bool showsHintAsTooltip(const ControlSpec& spec) {
-  if (spec.look.kind == ControlKind::Edit) return true;
+bool showsHintAsTooltip(const ControlSpec& entry) {
+  if (entry.look.kind == ControlKind::Edit) return true;
   const auto inList = [](std::string_view name) {
     return std::find(std::begin(kTooltipPanels), std::end(kTooltipPanels), name) != std::end(kTooltipPanels);
   };
-  return inList(spec.name) || inList(spec.parent);
+  return inList(entry.name) || inList(entry.parent);
 }
 
 WindowSize mainWindowSize(WindowSize screen) {

@@ -25,20 +25,20 @@ void appendControls(std::string& out, const ScreenModel& model) {
   out += "\"controls\":{";
   const std::span<const ControlSpec> layout = screenLayout();
   for (std::size_t i = 0; i < layout.size(); ++i) {
-    const ControlSpec& spec = layout[i];
+    const ControlSpec& entry = layout[i];
     const ControlState& state = model.control(i);
     std::string text = state.text;
-    if (spec.look.kind == ControlKind::Memo) {
+    if (entry.look.kind == ControlKind::Memo) {
       text.clear();
       for (const std::string& line : model.memoLines()) text += (text.empty() ? "" : "\n") + line;
     }
-    const bool yuscii = spec.look.face == FontFace::Yuscii;
-    const Rect rect = builtRect(spec);
+    const bool yuscii = entry.look.face == FontFace::Yuscii;
+    const Rect rect = builtRect(entry);
     if (i != 0) out += ',';
-    out += jsonString(spec.name) + ":{\"text\":" + jsonString(displayText(text, yuscii, model.Jezik())) +
+    out += jsonString(entry.name) + ":{\"text\":" + jsonString(displayText(text, yuscii, model.Jezik())) +
            ",\"visible\":" + jsonBool(state.visible) + ",\"fg\":" + colour(state.fg) +
-           ",\"bg\":" + colour(spec.look.kind == ControlKind::Memo ? model.memoBackground() : state.bg) +
-           ",\"parent\":" + jsonString(spec.parent) +
+           ",\"bg\":" + colour(entry.look.kind == ControlKind::Memo ? model.memoBackground() : state.bg) +
+           ",\"parent\":" + jsonString(entry.parent) +
            formatText(",\"rect\":[%d,%d,%d,%d]}", rect.left, rect.top, rect.width, rect.height);
   }
   out += '}';

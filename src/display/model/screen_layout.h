@@ -98,12 +98,12 @@ const ControlSpec* findControl(std::string_view name);
 
 // Where the control stands once the window is built: the number board sizes
 // its panel to its cells, every other control keeps the table's rectangle.
-Rect builtRect(const ControlSpec& spec);
+Rect builtRect(const ControlSpec& entry);
 
 // Only the controls of the number board, the four boards on the left and the
 // last-ball panel (the panels and their fields) and the two edits show their
 // hints as tooltips; every hint goes to the status bar.
-bool showsHintAsTooltip(const ControlSpec& spec);
+bool showsHintAsTooltip(const ControlSpec& entry);
 
 // The main window: client area 1024 x 730 at 96 dots per inch; its outer size
 // (border and caption included, 8 x 46 more than the client area on the

@@ -11,19 +11,19 @@ namespace bingo {
 ScreenModel::ScreenModel() {
   const std::span<const ControlSpec> layout = screenLayout();
   m_controls.reserve(layout.size());
-  for (const ControlSpec& spec : layout) {
-    m_controlIndex.emplace(spec.name, m_controls.size());
-    m_controls.push_back({spec.text, spec.visible, spec.look.fg, spec.look.bg, m_revision});
+  for (const ControlSpec& entry : layout) {
+    m_controlIndex.emplace(entry.name, m_controls.size());
+    m_controls.push_back({entry.text, entry.visible, entry.look.fg, entry.look.bg, m_revision});
   }
-  for (const MenuSpec& spec : mainMenus()) {
-    m_menuIndex.emplace(spec.name, m_menus.size());
-    m_menuNames.push_back(spec.name);
-    m_menus.push_back({spec.enabled, spec.visible, false, m_revision});
+  for (const MenuSpec& entry : mainMenus()) {
+    m_menuIndex.emplace(entry.name, m_menus.size());
+    m_menuNames.push_back(entry.name);
+    m_menus.push_back({entry.enabled, entry.visible, false, m_revision});
   }
-  for (const ActionSpec& spec : menuActions()) {
-    m_menuIndex.emplace(spec.name, m_menus.size());
-    m_menuNames.push_back(spec.name);
-    m_menus.push_back({spec.enabled, spec.visible, spec.checked, m_revision});
+  for (const ActionSpec& entry : menuActions()) {
+    m_menuIndex.emplace(entry.name, m_menus.size());
+    m_menuNames.push_back(entry.name);
+    m_menus.push_back({entry.enabled, entry.visible, entry.checked, m_revision});
   }
   buildNumberBoard(*this);
   buildTicketPanel(*this);

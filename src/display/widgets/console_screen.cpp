@@ -42,28 +42,28 @@ void applyEdge(QFrame& frame, Edge edge) {
   frame.setLineWidth(1);
 }
 
-QLabel* makeLabel(QWidget* parent, const ControlSpec& spec) {
+QLabel* makeLabel(QWidget* parent, const ControlSpec& entry) {
   auto* label = new ScreenLabel(parent);
   label->setTextFormat(Qt::PlainText);
   label->setAutoFillBackground(true);
-  label->setAlignment((spec.look.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+  label->setAlignment((entry.look.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
   // A static text wraps its words, as the win boxes show their long texts.
-  const QFontMetrics metrics(screenFont(spec.look.face, spec.look.px, spec.look.bold));
-  label->setWordWrap(spec.look.kind == ControlKind::StaticText && spec.rect.height >= 2 * metrics.height());
-  applyEdge(*label, spec.look.edge);
+  const QFontMetrics metrics(screenFont(entry.look.face, entry.look.px, entry.look.bold));
+  label->setWordWrap(entry.look.kind == ControlKind::StaticText && entry.rect.height >= 2 * metrics.height());
+  applyEdge(*label, entry.look.edge);
   return label;
 }
 
-QWidget* makeWidget(const ControlSpec& spec, QWidget* parent) {
-  switch (spec.look.kind) {
+QWidget* makeWidget(const ControlSpec& entry, QWidget* parent) {
+  switch (entry.look.kind) {
     case ControlKind::Panel:
       return new BoardPanel(parent);
     case ControlKind::Label:
     case ControlKind::StaticText:
-      return makeLabel(parent, spec);
+      return makeLabel(parent, entry);
     case ControlKind::Edit: {
       auto* edit = new QLineEdit(parent);
-      edit->setMaxLength(spec.maxLength);
+      edit->setMaxLength(entry.maxLength);
       return edit;
     }
     case ControlKind::Memo: {
@@ -92,11 +92,11 @@ std::pair<QPalette::ColorRole, QPalette::ColorRole> colourRoles(ControlKind kind
 }
 
 // A two-part hint "short|long": the status bar shows the long part, a tooltip the short one.
-void applyHint(QWidget& widget, const ControlSpec& spec) {
-  const QString hint = QString::fromLatin1(spec.hint);
+void applyHint(QWidget& widget, const ControlSpec& entry) {
+  const QString hint = QString::fromLatin1(entry.hint);
   if (hint.isEmpty()) return;
   widget.setStatusTip(hint.section(QLatin1Char('|'), -1));
-  if (showsHintAsTooltip(spec)) widget.setToolTip(hint.section(QLatin1Char('|'), 0, 0));
+  if (showsHintAsTooltip(entry)) widget.setToolTip(hint.section(QLatin1Char('|'), 0, 0));
 }
 
 QLabel* makeCell(QWidget* parent, const QString& name, Rect rect, int fontPx, QFrame::Shape shape) {
@@ -127,16 +127,16 @@ ConsoleScreen::ConsoleScreen(QWidget* parent) : QWidget(parent) {
 void ConsoleScreen::buildControls() {
   const std::span<const ControlSpec> layout = screenLayout();
   m_controls.reserve(layout.size());
-  for (const ControlSpec& spec : layout) {
-    QWidget* parent = std::string_view(spec.parent) == kClientArea ? this : control(spec.parent);
-    QWidget* widget = makeWidget(spec, parent);
-    widget->setObjectName(QString::fromLatin1(spec.name));
-    widget->setGeometry(toQRect(builtRect(spec)));
-    widget->setFont(screenFont(spec.look.face, spec.look.px, spec.look.bold));
-    const auto [fgRole, bgRole] = colourRoles(spec.look.kind);
-    setWidgetColours(*widget, fgRole, spec.look.fg, bgRole, spec.look.bg);
-    applyHint(*widget, spec);
-    if (!spec.visible) widget->hide();
+  for (const ControlSpec& entry : layout) {
+    QWidget* parent = std::string_view(entry.parent) == kClientArea ? this : control(entry.parent);
+    QWidget* widget = makeWidget(entry, parent);
+    widget->setObjectName(QString::fromLatin1(entry.name));
+    widget->setGeometry(toQRect(builtRect(entry)));
+    widget->setFont(screenFont(entry.look.face, entry.look.px, entry.look.bold));
+    const auto [fgRole, bgRole] = colourRoles(entry.look.kind);
+    setWidgetColours(*widget, fgRole, entry.look.fg, bgRole, entry.look.bg);
+    applyHint(*widget, entry);
+    if (!entry.visible) widget->hide();
     m_controls.push_back(widget);
   }
   buildNumberBoard(*control("PanelTablaCifarska"));
@@ -164,12 +164,12 @@ void ConsoleScreen::buildTicketPanel(QWidget& panel) {
 }
 
 bool ConsoleScreen::adopt(std::string_view name, QWidget* widget) {
-  const ControlSpec* spec = findControl(name);
-  if (spec == nullptr || spec->look.kind != ControlKind::Browser || widget == nullptr) return false;
-  const std::size_t index = static_cast<std::size_t>(spec - screenLayout().data());
+  const ControlSpec* entry = findControl(name);
+  if (entry == nullptr || entry->look.kind != ControlKind::Browser || widget == nullptr) return false;
+  const std::size_t index = static_cast<std::size_t>(entry - screenLayout().data());
   QWidget* old = m_controls[index];
   widget->setParent(old->parentWidget());
-  widget->setObjectName(QString::fromLatin1(spec->name));
+  widget->setObjectName(QString::fromLatin1(entry->name));
   widget->setGeometry(old->geometry());
   widget->setVisible(!old->isHidden());
   m_controls[index] = widget;
@@ -178,9 +178,9 @@ bool ConsoleScreen::adopt(std::string_view name, QWidget* widget) {
 }
 
 QWidget* ConsoleScreen::control(std::string_view name) const {
-  const ControlSpec* spec = findControl(name);
-  if (spec == nullptr) return nullptr;
-  const auto index = static_cast<std::size_t>(spec - screenLayout().data());
+  const ControlSpec* entry = findControl(name);
+  if (entry == nullptr) return nullptr;
+  const auto index = static_cast<std::size_t>(entry - screenLayout().data());
   return index < m_controls.size() ? m_controls[index] : nullptr;
 }
 
@@ -235,10 +235,10 @@ void ConsoleScreen::draw(const ScreenModel& model) {
 }
 
 void ConsoleScreen::drawControl(std::size_t index, const ControlState& state, std::uint8_t jezik) {
-  const ControlSpec& spec = screenLayout()[index];
+  const ControlSpec& entry = screenLayout()[index];
   QWidget& widget = *m_controls[index];
-  const QString text = screenText(state.text, spec.look.face, jezik);
-  switch (spec.look.kind) {
+  const QString text = screenText(state.text, entry.look.face, jezik);
+  switch (entry.look.kind) {
     case ControlKind::Label:
     case ControlKind::StaticText: {
       auto& label = static_cast<QLabel&>(widget);
@@ -270,8 +270,8 @@ void ConsoleScreen::drawControl(std::size_t index, const ControlState& state, st
     case ControlKind::Browser:
       break;
   }
-  if (spec.look.kind != ControlKind::Browser && spec.look.kind != ControlKind::Memo) {
-    const auto [fgRole, bgRole] = colourRoles(spec.look.kind);
+  if (entry.look.kind != ControlKind::Browser && entry.look.kind != ControlKind::Memo) {
+    const auto [fgRole, bgRole] = colourRoles(entry.look.kind);
     if (setWidgetColours(widget, fgRole, state.fg, bgRole, state.bg)) ++m_touches;
   }
   if (widget.isHidden() == state.visible) {
@@ -281,11 +281,11 @@ void ConsoleScreen::drawControl(std::size_t index, const ControlState& state, st
 }
 
 void ConsoleScreen::drawMemo(const ScreenModel& model) {
-  const ControlSpec* spec = findControl("MemoINFO");
+  const ControlSpec* entry = findControl("MemoINFO");
   auto& memo = static_cast<QTextEdit&>(*control("MemoINFO"));
   QStringList lines;
   for (const std::string& line : model.memoLines())
-    lines.append(screenText(line, spec->look.face, model.Jezik()));
+    lines.append(screenText(line, entry->look.face, model.Jezik()));
   const QString text = lines.join(QLatin1Char('\n'));
   if (memo.toPlainText() != text) {
     memo.setPlainText(text);

@@ -30,31 +30,31 @@ QMenuBar* ConsoleScreen::buildMenuBar(QWidget& window) {
   m_menuActions.clear();
 
   std::vector<QMenu*> menus;
-  for (const MenuSpec& spec : mainMenus()) {
-    QMenu* menu = bar->addMenu(QString::fromLatin1(spec.caption));
-    menu->setObjectName(QString::fromLatin1(spec.name));
+  for (const MenuSpec& entry : mainMenus()) {
+    QMenu* menu = bar->addMenu(QString::fromLatin1(entry.caption));
+    menu->setObjectName(QString::fromLatin1(entry.name));
     QAction* item = menu->menuAction();
-    item->setObjectName(QString::fromLatin1(spec.name));
-    applyActionHint(*item, spec.hint);
-    item->setEnabled(spec.enabled);
-    item->setVisible(spec.visible);
+    item->setObjectName(QString::fromLatin1(entry.name));
+    applyActionHint(*item, entry.hint);
+    item->setEnabled(entry.enabled);
+    item->setVisible(entry.visible);
     menus.push_back(menu);
     m_menuActions.push_back(item);
   }
-  for (const ActionSpec& spec : menuActions()) {
-    auto* action = new QAction(QString::fromLatin1(spec.caption), &window);
-    action->setObjectName(QString::fromLatin1(spec.name));
-    if (*spec.menuItem) action->setProperty("menuItem", QString::fromLatin1(spec.menuItem));
-    if (*spec.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
-    applyActionHint(*action, spec.hint);
-    action->setCheckable(spec.checkable);
-    action->setChecked(spec.checked);
-    action->setEnabled(spec.enabled);
-    action->setVisible(spec.visible);
+  for (const ActionSpec& entry : menuActions()) {
+    auto* action = new QAction(QString::fromLatin1(entry.caption), &window);
+    action->setObjectName(QString::fromLatin1(entry.name));
+    if (*entry.menuItem) action->setProperty("menuItem", QString::fromLatin1(entry.menuItem));
+    if (*entry.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+    applyActionHint(*action, entry.hint);
+    action->setCheckable(entry.checkable);
+    action->setChecked(entry.checked);
+    action->setEnabled(entry.enabled);
+    action->setVisible(entry.visible);
     window.addAction(action);
     for (std::size_t i = 0; i < menus.size(); ++i) {
-      if (std::string_view(mainMenus()[i].name) != spec.menu) continue;
-      if (spec.separatorBefore) menus[i]->addSeparator();
+      if (std::string_view(mainMenus()[i].name) != entry.menu) continue;
+      if (entry.separatorBefore) menus[i]->addSeparator();
       menus[i]->addAction(action);
     }
     m_menuActions.push_back(action);

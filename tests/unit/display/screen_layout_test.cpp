@@ -10,12 +10,12 @@ namespace {
 
 TEST(ScreenLayout, NamesAreUniqueAndRectanglesStayInsideTheirParents) {
   std::set<std::string> names;
-  for (const ControlSpec& spec : screenLayout()) {
-    EXPECT_TRUE(names.insert(spec.name).second) << spec.name;
-    if (std::string(spec.parent) == kClientArea) continue;
-    const Rect parent = builtRect(*findControl(spec.parent));
-    EXPECT_LE(spec.rect.left + spec.rect.width, parent.width) << spec.name;
-    EXPECT_LE(spec.rect.top + spec.rect.height, parent.height) << spec.name;
+  for (const ControlSpec& entry : screenLayout()) {
+    EXPECT_TRUE(names.insert(entry.name).second) << entry.name;
+    if (std::string(entry.parent) == kClientArea) continue;
+    const Rect parent = builtRect(*findControl(entry.parent));
+    EXPECT_LE(entry.rect.left + entry.rect.width, parent.width) << entry.name;
+    EXPECT_LE(entry.rect.top + entry.rect.height, parent.height) << entry.name;
   }
   EXPECT_EQ(names.size(), 193u);
   EXPECT_TRUE(names.count("LabelTkKUpPoc3"));  // the given spelling
@@ -43,13 +43,13 @@ TEST(ScreenLayout, SpotChecksOfTheGrid) {
       {"LblTest_Info_LAN_Net_cJez_Count", kClientArea, {980, 646, 31, 17}, FontFace::SansSerif, 11, false},
   };
   for (const Row& row : rows) {
-    const ControlSpec* spec = findControl(row.name);
-    ASSERT_NE(spec, nullptr) << row.name;
-    EXPECT_STREQ(spec->parent, row.parent) << row.name;
-    EXPECT_EQ(builtRect(*spec), row.rect) << row.name;
-    EXPECT_EQ(spec->look.face, row.face) << row.name;
-    EXPECT_EQ(spec->look.px, row.px) << row.name;
-    EXPECT_EQ(spec->look.bold, row.bold) << row.name;
+    const ControlSpec* entry = findControl(row.name);
+    ASSERT_NE(entry, nullptr) << row.name;
+    EXPECT_STREQ(entry->parent, row.parent) << row.name;
+    EXPECT_EQ(builtRect(*entry), row.rect) << row.name;
+    EXPECT_EQ(entry->look.face, row.face) << row.name;
+    EXPECT_EQ(entry->look.px, row.px) << row.name;
+    EXPECT_EQ(entry->look.bold, row.bold) << row.name;
   }
 }
 
