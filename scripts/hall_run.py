@@ -8,6 +8,7 @@ Every process started here is stopped here, by its own id.
 
 import json
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -16,6 +17,10 @@ import time
 
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DRAWN_COLOURS = ("#b03030", "#e03030")  # a drawn ball, the last ball
+TIMER = re.compile(rb'"TimerCount":(\d+)')
+LOP = re.compile(rb'"LabelLOP":\{"text":" *(\d*)')
+KUG = re.compile(rb'"LabelKUG":\{"text":" *(\d*)')
+BACKGROUND = re.compile(rb'"bg":"(#[0-9a-f]{6})"')
 
 
 def binary_folder(chosen):
@@ -111,6 +116,27 @@ class Console:
             return None
         self._seen = key
         return st.st_mtime_ns / 1e9, json.loads(data)
+
+    def read_state(self):
+        """(write time, TimerCount, LOP, KUG, drawn balls) of the dump when it changed, read
+        without a full JSON parse, so that many consoles can be followed at once."""
+        try:
+            with open(self.dump, "rb") as f:
+                st = os.fstat(f.fileno())
+                key = (st.st_ino, st.st_mtime_ns)
+                if key == self._seen:
+                    return None
+                data = f.read()
+        except FileNotFoundError:
+            return None
+        self._seen = key
+        timer = int(TIMER.search(data).group(1))
+        lop = int(LOP.search(data).group(1) or 0)
+        kug = int(KUG.search(data).group(1) or 0)
+        board = data[data.index(b'"CifarskaBtn":'):]
+        colours = BACKGROUND.findall(board, 0, board.index(b"]"))
+        drawn = tuple(ball for ball, bg in enumerate(colours, start=1) if bg.decode() in DRAWN_COLOURS)
+        return st.st_mtime_ns / 1e9, timer, lop, kug, drawn
 
     def vm_rss_kb(self):
         with open(f"/proc/{self.process.pid}/status") as f:
