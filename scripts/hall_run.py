@@ -70,7 +70,7 @@ class Hall:
                 raise SystemExit("the simulator wrote no frame; see " + out.name)
             time.sleep(0.05)
 
-    def start_console(self, interval_ms, name="console"):
+    def start_console(self, interval_ms, name="console", dump=True):
         folder = os.path.join(self.top, name)
         os.makedirs(folder)
         program = os.path.join(folder, "clientbingo")
@@ -78,8 +78,9 @@ class Hall:
         with open(program + ".ini", "wb") as f:
             f.write(b"[Timer]\r\nInterval=%d\r\n" % interval_ms)
         env = self.environment()
-        dump = os.path.join(folder, "screen.json")
-        env["BINGO_SCREEN_DUMP"] = dump
+        dump = os.path.join(folder, "screen.json") if dump else None
+        if dump:
+            env["BINGO_SCREEN_DUMP"] = dump
         out = open(os.path.join(folder, "output.txt"), "wb")
         process = subprocess.Popen([program], cwd=self.run_folder, env=env, stdout=out, stderr=subprocess.STDOUT)
         console = Console(process, folder, dump)
