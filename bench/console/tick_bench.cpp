@@ -7,33 +7,18 @@
 #include <QApplication>
 
 #include "app/tform_client.h"
-#include "support/fake_file_system.h"
-#include "support/fakes.h"
-#include "support/scripted_prompts.h"
-#include "support/test_frames.h"
+#include "support/fake_platform.h"
 
 namespace bingo {
 namespace {
 
-constexpr const char* kFrameFile = "\\\\srv\\net\\Frame.dat";
-
-struct Hall {
-  test::FakeFileSystem fs;
-  test::FakeClock clock;
-  test::FakeNetwork network;
-  test::FakeShell shell;
-  test::FakeSystemInfo info;
-  test::ScriptedPrompts prompts;
+struct Hall : test::FakePlatform {
   std::unique_ptr<TFormClient> form;
 
   Hall() {
-    fs.addFolder("/opt/bingo");
     fs.addTextFile("/opt/bingo/clientbingo.ini", "[Timer]\r\nInterval=0\r\n");
-    fs.addTextFile("net.ini", "srv");
-    fs.addFile("C:\\Orma\\Bingo\\Arh\\CfgW\\A1944.3x5", test::cardFile());
-    fs.addFile(kFrameFile, game(30).sealed());
-    form = std::make_unique<TFormClient>(
-        ConsoleServices{fs, clock, network, shell, info, prompts, "/opt/bingo/clientbingo"});
+    frame(game(30));
+    form = std::make_unique<TFormClient>(services());
     form->show();
     form->console().EditKupEndExit("1", "1944");
     for (int i = 0; i < 5; ++i) {
@@ -66,7 +51,7 @@ void BM_TickNewBall(benchmark::State& state) {
   bool odd = false;
   for (auto _ : state) {
     odd = !odd;
-    hall.fs.addFile(kFrameFile, odd ? after : before);
+    hall.fs.addFile(Hall::kFrameFile, odd ? after : before);
     hall.form->TimerFramesTimer();
     QApplication::processEvents();
   }

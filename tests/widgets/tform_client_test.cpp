@@ -11,34 +11,20 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "support/fake_file_system.h"
-#include "support/fakes.h"
-#include "support/scripted_prompts.h"
-#include "support/test_frames.h"
+#include "support/fake_platform.h"
 
 namespace bingo {
 namespace {
 
 using test::Record;
 
-constexpr const char* kProgram = "/opt/bingo/clientbingo";
-
-struct Window {
-  test::FakeFileSystem fs;
-  test::FakeClock clock;
-  test::FakeNetwork network;
-  test::FakeShell shell;
-  test::FakeSystemInfo info;
-  test::ScriptedPrompts prompts;
+struct Window : test::FakePlatform {
   std::unique_ptr<TFormClient> form;
 
   explicit Window(const Record& record) {
-    fs.addFolder("/opt/bingo");
     fs.addTextFile("/opt/bingo/clientbingo.ini", "[Timer]\r\nInterval=0\r\n");
-    fs.addTextFile("net.ini", "srv");
-    fs.addFile("C:\\Orma\\Bingo\\Arh\\CfgW\\A1944.3x5", test::cardFile());
-    fs.addFile("\\\\srv\\net\\Frame.dat", record.sealed());
-    form = std::make_unique<TFormClient>(ConsoleServices{fs, clock, network, shell, info, prompts, kProgram});
+    frame(record);
+    form = std::make_unique<TFormClient>(services());
     form->show();
     QApplication::setActiveWindow(form.get());
     static_cast<void>(QTest::qWaitForWindowActive(form.get()));

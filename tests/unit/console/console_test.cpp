@@ -6,41 +6,16 @@
 #include <gtest/gtest.h>
 
 #include "platform/app_error.h"
-#include "support/fake_file_system.h"
-#include "support/fakes.h"
-#include "support/scripted_prompts.h"
-#include "support/test_frames.h"
+#include "support/fake_platform.h"
 
 namespace bingo {
 namespace {
 
-using test::cardFile;
-using test::FakeClock;
-using test::FakeFileSystem;
-using test::FakeNetwork;
-using test::FakeShell;
-using test::FakeSystemInfo;
 using test::Record;
-using test::ScriptedPrompts;
 
-constexpr const char* kProgram = "/opt/bingo/clientbingo";
-constexpr const char* kFrameFile = "\\\\srv\\net\\Frame.dat";
+struct Hall : test::FakePlatform {
+  Console console{services()};
 
-struct Hall {
-  FakeFileSystem fs;
-  FakeClock clock;
-  FakeNetwork network;
-  FakeShell shell;
-  FakeSystemInfo info;
-  ScriptedPrompts prompts;
-  Console console{ConsoleServices{fs, clock, network, shell, info, prompts, kProgram}};
-
-  Hall() {
-    fs.addFolder("/opt/bingo");
-    fs.addTextFile("net.ini", "srv");
-    fs.addFile("C:\\Orma\\Bingo\\Arh\\CfgW\\A1944.3x5", cardFile());
-  }
-  void frame(const Record& record) { fs.addFile(kFrameFile, record.sealed()); }
   void start() { console.FormCreate(); }
   void ticks(int n) {
     for (int i = 0; i < n; ++i) console.TimerFramesTimer();
@@ -58,7 +33,7 @@ TEST(Console, CreationLogsTheStartAndGreetsTheOperator) {
   EXPECT_FALSE(hall.visible("LblLIN"));
   EXPECT_FALSE(hall.visible("LblBIN"));
   EXPECT_EQ(hall.text("LabelFND1_Label"), "JACK POT 1");
-  EXPECT_EQ(hall.console.config().FilesFrame, kFrameFile);
+  EXPECT_EQ(hall.console.config().FilesFrame, Hall::kFrameFile);
   hall.console.FormDestroy(0, 0, 1024, 768);
   EXPECT_EQ(hall.fs.text("/opt/bingo/clientbingo.log"),
             "09:30:15:250 RUN Bingo /opt/bingo/clientbingo\r\n09:30:15:250 END Bingo\r\n");
