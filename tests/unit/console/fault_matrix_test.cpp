@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "console_hall.h"
@@ -236,6 +237,10 @@ TEST(FaultMatrix, EveryRefusedOperationLandsWhereTheSystemSaysAndLosesNothing) {
     if (seen.insert({touch.op, FakeFileSystem::key(touch.path)}).second)
       cases.emplace_back(touch.op, touch.path);
   ASSERT_GT(cases.size(), 70u);
+  // Every kind of operation the console performs is among them.
+  for (FileOp op : {Exists, Size, Open, Read, Close, Write, Append, Remove, MakeFolder, List, Move, Copy})
+    EXPECT_TRUE(std::any_of(cases.begin(), cases.end(), [op](const auto& c) { return c.first == op; }))
+        << opName(op);
   std::set<const Row*> used;
   for (const auto& [op, path] : cases) {
     SCOPED_TRACE(std::string(opName(op)) + " " + path);
