@@ -5,25 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include "console_hall.h"
 #include "platform/app_error.h"
-#include "support/fake_platform.h"
 
 namespace bingo {
 namespace {
 
 using test::Record;
 
-struct Hall : test::FakePlatform {
-  Console console{services()};
-
-  void start() { console.FormCreate(); }
-  void ticks(int n) {
-    for (int i = 0; i < n; ++i) console.TimerFramesTimer();
-  }
-  std::string text(const char* name) const { return console.screen().control(name).text; }
-  bool visible(const char* name) const { return console.screen().control(name).visible; }
-  std::vector<std::string> memo() const { return console.screen().memoLines(); }
-};
+using Hall = test::ConsoleHall;
 
 TEST(Console, CreationLogsTheStartAndGreetsTheOperator) {
   Hall hall;
