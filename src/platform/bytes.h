@@ -22,7 +22,8 @@ class ByteReader {
   }
   std::uint32_t u32le(std::size_t at) const {
     return static_cast<std::uint32_t>(m_bytes[at]) | (static_cast<std::uint32_t>(m_bytes[at + 1]) << 8) |
-           (static_cast<std::uint32_t>(m_bytes[at + 2]) << 16) | (static_cast<std::uint32_t>(m_bytes[at + 3]) << 24);
+           (static_cast<std::uint32_t>(m_bytes[at + 2]) << 16) |
+           (static_cast<std::uint32_t>(m_bytes[at + 3]) << 24);
   }
   std::int32_t i32le(std::size_t at) const { return static_cast<std::int32_t>(u32le(at)); }
   double f64le(std::size_t at) const {
