@@ -104,8 +104,8 @@ class Console:
         self.dump = dump
         self._seen = None
 
-    def read_dump(self):
-        """The dump and the time it was written, when it changed since the last call."""
+    def _changed_dump(self):
+        """(write time, bytes) of the dump when it changed since the last call."""
         try:
             with open(self.dump, "rb") as f:
                 st = os.fstat(f.fileno())
@@ -116,28 +116,27 @@ class Console:
         except FileNotFoundError:
             return None
         self._seen = key
-        return st.st_mtime_ns / 1e9, json.loads(data)
+        return st.st_mtime_ns / 1e9, data
+
+    def read_dump(self):
+        """The dump and the time it was written, when it changed since the last call."""
+        changed = self._changed_dump()
+        return changed and (changed[0], json.loads(changed[1]))
 
     def read_state(self):
         """(write time, TimerCount, LOP, KUG, drawn balls) of the dump when it changed, read
         without a full JSON parse, so that many consoles can be followed at once."""
-        try:
-            with open(self.dump, "rb") as f:
-                st = os.fstat(f.fileno())
-                key = (st.st_ino, st.st_mtime_ns)
-                if key == self._seen:
-                    return None
-                data = f.read()
-        except FileNotFoundError:
+        changed = self._changed_dump()
+        if not changed:
             return None
-        self._seen = key
+        written, data = changed
         timer = int(TIMER.search(data).group(1))
         lop = int(LOP.search(data).group(1) or 0)
         kug = int(KUG.search(data).group(1) or 0)
         board = data[data.index(b'"CifarskaBtn":'):]
         colours = BACKGROUND.findall(board, 0, board.index(b"]"))
         drawn = tuple(ball for ball, bg in enumerate(colours, start=1) if bg.decode() in DRAWN_COLOURS)
-        return st.st_mtime_ns / 1e9, timer, lop, kug, drawn
+        return written, timer, lop, kug, drawn
 
     def vm_rss_kb(self):
         with open(f"/proc/{self.process.pid}/status") as f:

@@ -11,22 +11,10 @@
 #include "display/model/screen_model.h"
 #include "display/widgets/console_screen.h"
 #include "display/widgets/main_window_frame.h"
+#include "support/shown_screen.h"
 
 namespace bingo {
 namespace {
-
-class PaintCounter : public QObject {
- public:
-  PaintCounter() { qApp->installEventFilter(this); }
-  ~PaintCounter() override { qApp->removeEventFilter(this); }
-  std::int64_t paints = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
 
 // The first 100 visible labels of the layout.
 std::vector<std::size_t> hundredLabels() {
@@ -37,17 +25,8 @@ std::vector<std::size_t> hundredLabels() {
   return labels;
 }
 
-struct Screen {
-  QMainWindow window;
-  ConsoleScreen* screen = setUpMainWindow(window);
-  ScreenModel model;
-  Screen() {
-    QApplication::setCursorFlashTime(0);  // a blinking edit cursor would repaint on its own
-    screen->draw(model);
-    window.show();
-    for (int i = 0; i < 3; ++i) QApplication::processEvents();
-  }
-};
+using Screen = test::ShownScreen;
+using test::PaintCounter;
 
 void BM_DrawUnchangedScreen(benchmark::State& state) {
   Screen s;

@@ -17,43 +17,14 @@
 #include "display/widgets/console_screen.h"
 #include "display/widgets/main_window_frame.h"
 #include "display/widgets/qt_look.h"
+#include "support/shown_screen.h"
 
 namespace bingo {
 namespace {
 
-// Counts the paint events the application delivers.
-class PaintCounter : public QObject {
- public:
-  PaintCounter() { qApp->installEventFilter(this); }
-  ~PaintCounter() override { qApp->removeEventFilter(this); }
-  int paints = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
-
-void settle() {
-  for (int i = 0; i < 3; ++i) QApplication::processEvents();
-}
-
-struct Shown {
-  QMainWindow window;
-  ConsoleScreen* screen = setUpMainWindow(window);
-  ScreenModel model;
-  Shown() {
-    QApplication::setCursorFlashTime(0);  // a blinking edit cursor would repaint on its own
-    screen->draw(model);
-    window.show();
-    settle();
-  }
-  template <typename T = QLabel>
-  T* find(const char* name) {
-    return window.findChild<T*>(name);
-  }
-};
+using Shown = test::ShownScreen;
+using test::PaintCounter;
+using test::settle;
 
 QColor bg(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
 QColor fg(const QWidget* widget) { return widget->palette().color(QPalette::WindowText); }
