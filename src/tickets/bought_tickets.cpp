@@ -37,38 +37,34 @@ void BoughtTickets::TkKup_DropUnsold() {
   for (std::size_t t = 0; t < kTicketTableSize; ++t) m_bought[t] &= m_sold[t];
 }
 
-std::optional<TrimmedTickets> BoughtTickets::TkKup_Rebuild() {
+void BoughtTickets::TkKup_Rebuild() {
   m_poc.fill(0);
   m_end.fill(0);
+  m_beyond.reset();
   m_bought[0] = 0;
   m_bought[kTicketSentinel] = 0;
   std::size_t r = 0;
-  TrimmedTickets trimmed;
   for (std::size_t t = 1; t <= kTicketMax; ++t) {
     if (!m_bought[t]) continue;
-    if (r < kRuns) {
-      if (!m_bought[t - 1]) m_poc[r] = static_cast<std::uint16_t>(t);
-      if (!m_bought[t + 1]) m_end[r++] = static_cast<std::uint16_t>(t);
-    } else {
-      if (trimmed.count == 0) trimmed.first = static_cast<std::uint16_t>(t);
-      trimmed.last = static_cast<std::uint16_t>(t);
-      ++trimmed.count;
-      m_bought[t] = 0;
+    const auto ticket = static_cast<std::uint16_t>(t);
+    if (r == kRuns) {
+      // Slot 9 stays empty, so no later mark fills the gaps of this span.
+      if (!m_beyond) m_beyond = TicketRange{ticket, ticket};
+      m_beyond->last = ticket;
+      continue;
     }
+    if (!m_bought[t - 1]) m_poc[r] = ticket;
+    if (!m_bought[t + 1]) m_end[r++] = ticket;
   }
-  if (trimmed.count == 0) return std::nullopt;
-  return trimmed;
 }
 
 void BoughtTickets::TkKup_Count() {
-  m_count = 0;
-  for (std::size_t i = 0; i < kSlots; ++i) {
-    if (m_poc[i] == 0 || m_end[i] == 0) {
-      m_poc[i] = m_end[i] = 0;
-    } else if (m_end[i] >= m_poc[i]) {
-      m_count = static_cast<std::uint16_t>(m_count + m_end[i] - m_poc[i] + 1);
-    }
-  }
+  for (std::size_t i = 0; i < kSlots; ++i)
+    if (m_poc[i] == 0 || m_end[i] == 0) m_poc[i] = m_end[i] = 0;
+  // The flags are what the win check reads, so they are what is counted and charged.
+  std::size_t count = 0;
+  for (std::size_t t = 1; t <= kTicketMax; ++t) count += m_bought[t];
+  m_count = static_cast<std::uint16_t>(count);
 }
 
 void BoughtTickets::clearSold() { std::fill(m_sold.begin(), m_sold.end(), std::uint8_t{0}); }
@@ -79,21 +75,18 @@ void BoughtTickets::markSold(std::uint32_t first, std::uint32_t last) {
   for (std::size_t t = first; t <= end; ++t) m_sold[t] = 1;
 }
 
-std::optional<TrimmedTickets> BoughtTickets::refresh(bool dropUnsold) {
+void BoughtTickets::refresh(bool dropUnsold) {
   if (dropUnsold) TkKup_DropUnsold();
-  auto trimmed = TkKup_Rebuild();
+  TkKup_Rebuild();
   TkKup_Count();
   if (dropUnsold) TkKup_DropUnsold();
-  return trimmed;
 }
 
-std::size_t BoughtTickets::runsAfter(std::optional<TicketRange> extra, std::optional<TicketRange> removed,
-                                     bool onlySold) const {
+std::size_t BoughtTickets::runsAfter(std::optional<TicketRange> extra, bool onlySold) const {
   std::size_t runs = 0;
   bool previous = false;
   for (std::size_t t = 1; t <= kTicketMax; ++t) {
-    const bool bought =
-        (m_bought[t] || inRange(extra, t)) && !inRange(removed, t) && (!onlySold || m_sold[t]);
+    const bool bought = (m_bought[t] || inRange(extra, t)) && (!onlySold || m_sold[t]);
     if (bought && !previous) ++runs;
     previous = bought;
   }
@@ -105,21 +98,17 @@ BoughtTickets::Entry BoughtTickets::storeRange(std::int32_t first, std::int32_t 
   // never folded onto another ticket.
   if (first < 1 || first > last || last > kTicketMax) return Entry::Refused;
   const TicketRange range{static_cast<std::uint16_t>(first), static_cast<std::uint16_t>(last)};
-  const std::size_t runs = runsAfter(range, std::nullopt, dropUnsold);
-  if (runs > kRuns && runs > runsAfter(std::nullopt, std::nullopt, dropUnsold)) return Entry::TooManyRuns;
+  const std::size_t runs = runsAfter(range, dropUnsold);
+  if (runs > kRuns && runs > runsAfter(std::nullopt, dropUnsold)) return Entry::TooManyRuns;
   m_poc[static_cast<std::size_t>(m_slot)] = range.first;
   m_end[static_cast<std::size_t>(m_slot)] = range.last;
   TkKup_MarkRanges();
   return Entry::Stored;
 }
 
-bool BoughtTickets::deleteRange(TicketRange range) {
-  // The deletion drops the unsold tickets too, so count the runs as it leaves them.
-  const std::size_t runs = runsAfter(std::nullopt, range, true);
-  if (runs > kRuns && runs > runsAfter(std::nullopt, std::nullopt, true)) return false;
+void BoughtTickets::deleteRange(TicketRange range) {
   const std::size_t last = std::min<std::size_t>(range.last, kTicketMax);
   for (std::size_t t = range.first; t <= last; ++t) m_bought[t] = m_sold[t] = 0;
-  return true;
 }
 
 BoughtTicketsView BoughtTickets::UpDateTIkup(double CENScaled) const {
@@ -128,14 +117,13 @@ BoughtTicketsView BoughtTickets::UpDateTIkup(double CENScaled) const {
     view.Poc[i] = NumberOrBlank(m_poc[i]);
     view.End[i] = NumberOrBlank(m_end[i]);
   }
+  if (m_beyond) {
+    view.Poc[kRuns] = NumberOrBlank(m_beyond->first);
+    view.End[kRuns] = NumberOrBlank(m_beyond->last);
+  }
   view.Count = NumberOrBlank(m_count);
   view.Uplata = formatText("%3.0f", static_cast<double>(m_count) * CENScaled);
   return view;
-}
-
-std::string trimmedMemoLine(const TrimmedTickets& trimmed) {
-  return "Preko 9 opsega, izbaceno tiketa " + std::to_string(trimmed.count) + ": " +
-         std::to_string(trimmed.first) + " - " + std::to_string(trimmed.last);
 }
 
 }  // namespace bingo

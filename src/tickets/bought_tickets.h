@@ -1,7 +1,8 @@
 #pragma once
 // The tickets bought at this console: one flag per ticket (the truth), the
 // sold flags of the last accepted frame, and the compact view of the bought
-// flags as at most nine ranges with their count.
+// flags as at most nine ranges with their count. Runs beyond the ninth stay
+// bought, checked, counted and charged; the tenth line shows their span.
 
 #include <array>
 #include <cstdint>
@@ -21,19 +22,14 @@ struct TicketRange {
   bool operator==(const TicketRange&) const = default;
 };
 
-// Bought tickets that the rebuild dropped because they lay beyond the ninth run.
-struct TrimmedTickets {
-  std::uint32_t count = 0;
-  std::uint16_t first = 0;  // first and last dropped ticket
-  std::uint16_t last = 0;
-};
-
 // The texts of the bought-ticket panel.
 struct BoughtTicketsView {
-  std::array<std::string, 10> Poc;  // LabelTkKupPoc1..10
-  std::array<std::string, 10> End;  // LabelTkKupEnd1..10
-  std::string Count;                // LabelTkKupCount
-  std::string Uplata;               // LabelTkKupUplata
+  // LabelTkKupPoc1..10 and LabelTkKupEnd1..10: the nine runs, then the first
+  // and the last bought ticket beyond the ninth run.
+  std::array<std::string, 10> Poc;
+  std::array<std::string, 10> End;
+  std::string Count;   // LabelTkKupCount
+  std::string Uplata;  // LabelTkKupUplata
 };
 
 class BoughtTickets {
@@ -50,10 +46,11 @@ class BoughtTickets {
   // Table operations.
   void TkKup_MarkRanges();
   void TkKup_DropUnsold();
-  // Lists the runs of bought tickets in the slots. Tickets beyond the ninth run
-  // are dropped from Bought, so that the tickets checked are the tickets listed,
-  // counted and charged; what was dropped is returned.
-  std::optional<TrimmedTickets> TkKup_Rebuild();
+  // Lists the first nine runs of bought tickets in the slots and keeps the
+  // span of any later runs for the tenth line. No bought ticket is dropped: a
+  // ticket bought here and sold stays checked, counted and charged.
+  void TkKup_Rebuild();
+  // BoughtCount: every bought ticket, listed or beyond the ninth run.
   void TkKup_Count();
   // The sold ranges of a newly accepted frame (rows whose first ticket is below
   // their last; any record with `first` and `last`): SoldSet is cleared,
@@ -68,9 +65,9 @@ class BoughtTickets {
 
   // Drop the unsold tickets (when asked), rebuild the ranges, count them and
   // drop the unsold once more, as after every change.
-  std::optional<TrimmedTickets> refresh(bool dropUnsold);
+  void refresh(bool dropUnsold);
   // The tick's upkeep: from the second drawn ball on, unsold tickets are dropped.
-  std::optional<TrimmedTickets> TkKup_Upkeep(int LOP) { return refresh(LOP >= 2); }
+  void TkKup_Upkeep(int LOP) { refresh(LOP >= 2); }
 
   // Stores an entered range in the current slot and marks it. Nothing is stored
   // when the range is empty, reversed or outside 1..24192 (Refused), or when it
@@ -78,16 +75,13 @@ class BoughtTickets {
   enum class Entry { Stored, Refused, TooManyRuns };
   Entry storeRange(std::int32_t first, std::int32_t last, bool dropUnsold);
   // Forgets the bought and sold flags of first..last (the sold flags come back
-  // with the next accepted frame); false, with nothing changed, when that would
-  // split the bought and sold tickets into a tenth run.
-  bool deleteRange(TicketRange range);
+  // with the next accepted frame), however many runs that leaves.
+  void deleteRange(TicketRange range);
   void advanceSlot() { m_slot = (m_slot + 1) % static_cast<int>(kRuns); }
 
   // Number of separate runs the bought tickets would form with `extra` added
-  // (when given), `removed` taken away (when given) and, with onlySold, the
-  // unsold ones dropped.
-  std::size_t runsAfter(std::optional<TicketRange> extra, std::optional<TicketRange> removed,
-                        bool onlySold) const;
+  // (when given) and, with onlySold, the unsold ones dropped.
+  std::size_t runsAfter(std::optional<TicketRange> extra, bool onlySold) const;
 
   BoughtTicketsView UpDateTIkup(double CENScaled) const;
 
@@ -103,6 +97,8 @@ class BoughtTickets {
   std::uint16_t TkKupPoc(std::size_t i) const { return m_poc.at(i); }
   std::uint16_t TkKupEnd(std::size_t i) const { return m_end.at(i); }
   std::uint16_t BoughtCount() const { return m_count; }
+  // First and last bought ticket beyond the ninth run, when there are any.
+  std::optional<TicketRange> beyondNinthRun() const { return m_beyond; }
   int TkKupSlot() const { return m_slot; }
   std::int32_t LastKolo() const { return m_lastKolo; }
   void setLastKolo(std::int32_t kolo) { m_lastKolo = kolo; }
@@ -112,12 +108,10 @@ class BoughtTickets {
   std::vector<std::uint8_t> m_sold;    // SoldSet[0..24193], 0 or 1
   std::array<std::uint16_t, kSlots> m_poc{};
   std::array<std::uint16_t, kSlots> m_end{};
+  std::optional<TicketRange> m_beyond;
   std::uint16_t m_count = 0;
   int m_slot = 0;
   std::int32_t m_lastKolo = 0;
 };
-
-// Memo line that tells the operator which bought tickets were dropped.
-std::string trimmedMemoLine(const TrimmedTickets& trimmed);
 
 }  // namespace bingo

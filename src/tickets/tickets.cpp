@@ -32,7 +32,7 @@ std::vector<std::string> Tickets::EditKupEndExit(const std::string& pocText, con
   const std::int32_t last = Bub2Enabled ? kTicketMax : editFieldNumber(endText);
   const bool dropUnsold = facts.LOP >= 2;
   const auto entry = m_bought.storeRange(first, last, dropUnsold);
-  const auto trimmed = m_bought.refresh(dropUnsold);
+  m_bought.refresh(dropUnsold);
   m_analysis.TicketAnalysis_Run(m_base, m_bought, facts);
   m_bought.advanceSlot();  // also when nothing was stored
 
@@ -40,7 +40,6 @@ std::vector<std::string> Tickets::EditKupEndExit(const std::string& pocText, con
   if (!Bub2Enabled) memo.push_back("U: " + pocText + " " + endText);
   if (entry == BoughtTickets::Entry::TooManyRuns)
     memo.push_back("Opseg " + rangeText(first, last) + " nije unet: najvise 9 opsega");
-  if (trimmed) memo.push_back(trimmedMemoLine(*trimmed));
   return memo;
 }
 
@@ -56,12 +55,9 @@ DeleteResult Tickets::acTK_Kup_BrisiExecute(OperatorPrompts& prompts, const Capt
     prompts.errorBox("", "Pogresan opseg: " + rangeText(a, b));
     return result;
   }
-  if (!m_bought.deleteRange({static_cast<std::uint16_t>(a), static_cast<std::uint16_t>(b)})) {
-    prompts.errorBox("", "Brisanje " + rangeText(a, b) + " nije izvrseno: bilo bi vise od 9 opsega");
-    return result;
-  }
+  m_bought.deleteRange({static_cast<std::uint16_t>(a), static_cast<std::uint16_t>(b)});
   result.deleted = true;
-  if (const auto trimmed = m_bought.refresh(true)) result.memoLines.push_back(trimmedMemoLine(*trimmed));
+  m_bought.refresh(true);
   m_analysis.TicketAnalysis_Run(m_base, m_bought, facts());
   return result;
 }
@@ -91,11 +87,6 @@ NewRoundResult Tickets::CheckGameOver_NewRound(std::int32_t Kolo, std::uint8_t L
     result.ticketsCleared = true;
   }
   return result;
-}
-
-std::optional<std::string> Tickets::TkKup_Upkeep(int LOP) {
-  if (const auto trimmed = m_bought.TkKup_Upkeep(LOP)) return trimmedMemoLine(*trimmed);
-  return std::nullopt;
 }
 
 }  // namespace bingo

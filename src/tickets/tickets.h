@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,7 +30,6 @@ struct NewRoundResult {
 // What the delete action did.
 struct DeleteResult {
   bool deleted = false;
-  std::vector<std::string> memoLines;  // only when bought tickets had to be dropped
 };
 
 class Tickets {
@@ -54,8 +52,7 @@ class Tickets {
   // The delete action (F3): asks for the first and last ticket, deletes them
   // and runs the check. `facts` is asked only after the dialogs, since timer
   // ticks run while they are open. The caller then shows UpDateTIkup,
-  // repaints the ticket panel and empties the fields; no memo line is written
-  // unless bought tickets had to be dropped.
+  // repaints the ticket panel and empties the fields; no memo line is written.
   DeleteResult acTK_Kup_BrisiExecute(OperatorPrompts& prompts, const CaptionSource& captions,
                                      const std::function<FrameFacts()>& facts);
 
@@ -67,8 +64,8 @@ class Tickets {
   NewRoundResult CheckGameOver_NewRound(std::int32_t Kolo, std::uint8_t LopMax, const CaptionSource& captions,
                                         const FrameFacts& facts);
 
-  // The tick's upkeep of the bought tickets; a memo line when some had to be dropped.
-  std::optional<std::string> TkKup_Upkeep(int LOP);
+  // The tick's upkeep of the bought tickets.
+  void TkKup_Upkeep(int LOP) { m_bought.TkKup_Upkeep(LOP); }
 
   void TicketAnalysis_Run(const FrameFacts& facts) { m_analysis.TicketAnalysis_Run(m_base, m_bought, facts); }
   BoughtTicketsView UpDateTIkup(double CENScaled) const { return m_bought.UpDateTIkup(CENScaled); }

@@ -44,7 +44,6 @@ void Console::acTK_Kup_BrisiExecute() {
       m_tickets.acTK_Kup_BrisiExecute(m_sv.prompts, m_captions, [this] { return facts(); });
   if (!result.deleted) return;
   afterTicketChange();
-  addMemoLines(result.memoLines);
 }
 
 void Console::TkKupDeleteAll() {

@@ -83,7 +83,7 @@ void Console::TimerFramesTimer() {
   UpDateControlsConsole();
 
   // The bought-ticket upkeep reads LOP once, before its steps.
-  if (const auto dropped = m_tickets.TkKup_Upkeep(m_frame.LOP())) m_screen.memoAdd(*dropped);
+  m_tickets.TkKup_Upkeep(m_frame.LOP());
   UpDateTIkup();
   const std::string bestTicketText = BestTicketText_Build(
       m_tickets.analysis(), m_captions, m_frame.BingoPhase(), m_tickets.bought().BoughtCount(), m_waited);
