@@ -31,10 +31,16 @@ std::string GameRecordCopy::FindLatestDG(const std::string& folder, char cityLet
   std::string latest;
   if (!names) return latest;
   for (const std::string& name : *names) {
-    // A name that would not fit is never cut into the name of another file.
-    if (!singleComponent(name) || name.size() > kNameLimit || name <= latest) continue;
+    if (!singleComponent(name) || name <= latest) continue;
     const auto size = m_fs.fileSize(where + "\\" + name);
     if (size && *size % GameRecord::kSize == 0) latest = name;
+  }
+  // The latest record that cannot be named in 50 characters is not passed
+  // over for an older one, which would be filed as this game's record.
+  if (latest.size() > kNameLimit) {
+    if (latest != m_refusedName) m_logs.Trace_Write("Predugo ime fajla igre, nije preuzet: " + latest);
+    m_refusedName = latest;
+    return {};
   }
   return latest;
 }

@@ -26,12 +26,13 @@ char cityLetter(const GameRecord& record);
 
 class GameRecordCopy {
  public:
-  GameRecordCopy(FileSystem& fs, Logs& logs) : m_fs(fs), m_folders(fs, logs) {}
+  GameRecordCopy(FileSystem& fs, Logs& logs) : m_fs(fs), m_logs(logs), m_folders(fs, logs) {}
 
   // The greatest name of the hall's game-record files in a folder (six
   // characters, the city letter, anything, ".DG"; a size that is a whole
-  // multiple of 81256 bytes); empty when none. Makes the folder when it is
-  // missing and reports when it cannot.
+  // multiple of 81256 bytes); empty when none, and empty, with the reason
+  // traced once, when that name is longer than 50 characters. Makes the
+  // folder when it is missing and reports when it cannot.
   std::string FindLatestDG(const std::string& folder, char cityLetter);
 
   // Second half of CheckGameOver, every tick. Changes NetDGTaken, NetDGRB and NetDGName.
@@ -43,7 +44,9 @@ class GameRecordCopy {
 
  private:
   FileSystem& m_fs;
+  Logs& m_logs;
   Housekeeping m_folders;
+  std::string m_refusedName;  // the too long name last traced
 };
 
 }  // namespace bingo

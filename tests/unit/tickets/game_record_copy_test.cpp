@@ -52,6 +52,9 @@ TEST_F(RecordCopy, TakesTheGreatestWholeRecordFileOfTheCity) {
       {"another city's file is skipped", {{"150101N1.DG", 81256}, {"150109B1.DG", 81256}}, "150101N1.DG"},
       {"six characters before the letter", {{"15010N1.DG", 81256}, {"1501011N.DG", 81256}}, ""},
       {"a name with .. is skipped", {{"150101N1.DG", 81256}, {"150109N..DG", 81256}}, "150101N1.DG"},
+      {"a longer latest name is not passed over for an older one",
+       {{"150101N1.DG", 81256}, {"150102N1-a-record-name-too-long-for-fifty-characters.DG", 81256}},
+       ""},
       {"nothing there", {}, ""},
   };
   for (const Row& r : rows) {
