@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 
 #include "platform/text.h"
 
@@ -103,6 +104,37 @@ void makeFoldersWithParents(const std::string& hostPath) {
   }
 }
 
+// The end of a chain of symbolic links, each relative to the folder of the
+// link that names it; the target itself need not exist yet.
+int resolveLinks(std::string& hostPath) {
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat st {};
+    if (::lstat(hostPath.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return 0;
+    std::string target(PATH_MAX, '\0');
+    const ssize_t n = ::readlink(hostPath.c_str(), target.data(), target.size());
+    if (n < 0) return errno;
+    target.resize(static_cast<std::size_t>(n));
+    hostPath = target.front() == '/' ? target : parentFolder(hostPath) + "/" + target;
+  }
+  return ELOOP;
+}
+
+// A file the running user may not write to, or, for the superuser whom no
+// permission stops, one without any write bit: the read-only mark of the hall's files.
+bool isReadOnly(const std::string& hostPath, const struct stat& st) {
+  return (st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, hostPath.c_str(), W_OK, AT_EACCESS) != 0;
+}
+
+// Rewrites an existing file where it is, for a folder that takes no new
+// entry; a crash in between can leave it torn, which a refused save would not.
+int rewriteInPlace(const std::string& hostPath, std::span<const std::uint8_t> bytes) {
+  const int fd = ::open(hostPath.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) return errno;
+  int error = writeAll(fd, bytes.data(), bytes.size());
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  return closeKeepingFirstError(fd, error);
+}
+
 bool isDrivePath(const std::string& windowsPath) {
   return windowsPath.size() >= 2 && windowsPath[1] == ':' && asciiUpper(windowsPath[0]) >= 'A' &&
          asciiUpper(windowsPath[0]) <= 'Z';
@@ -196,7 +228,8 @@ IoStatus LinuxFileSystem::openRead(const std::string& path, std::unique_ptr<Read
 }
 
 IoStatus LinuxFileSystem::replaceThroughTemporary(const std::string& target, int sourceFd,
-                                                  std::span<const std::uint8_t> bytes) {
+                                                  std::span<const std::uint8_t> bytes,
+                                                  const struct stat* keep) {
   const std::string folder = parentFolder(target);
   const std::string prefix = (folder == "/" ? std::string("/") : folder + "/") + "." + lastComponent(target) +
                              "." + std::to_string(::getpid()) + ".";
@@ -210,6 +243,14 @@ IoStatus LinuxFileSystem::replaceThroughTemporary(const std::string& target, int
   if (fd < 0) return {EEXIST};
 
   int error = 0;
+  if (keep) {
+    // The replaced file's owner where the process may set it (best effort), then its mode.
+    if (::fchown(fd, keep->st_uid, keep->st_gid) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), keep->st_gid) != 0) {
+      // Not ours to give away: the new file stays the running user's.
+    }
+    if (::fchmod(fd, keep->st_mode & 07777) != 0) error = errno;
+  }
   if (sourceFd < 0) {
     error = writeAll(fd, bytes.data(), bytes.size());
   } else {
@@ -233,10 +274,21 @@ IoStatus LinuxFileSystem::replaceThroughTemporary(const std::string& target, int
 }
 
 IoStatus LinuxFileSystem::writeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  const auto h = host(path);
+  auto h = host(path);
   if (!h) return {EINVAL};
   prepareDrive(path);
-  return replaceThroughTemporary(*h, -1, bytes);
+  // A link among the installation's own files is written through, so the link
+  // stays; one in the server's share is replaced and never followed out of it.
+  const bool share = path.rfind("\\\\", 0) == 0;
+  if (!share)
+    if (const int error = resolveLinks(*h)) return {error};
+  struct stat st {};
+  const bool existing = ::lstat(h->c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  if (!existing) return replaceThroughTemporary(*h, -1, bytes);
+  if (isReadOnly(*h, st)) return {EACCES};
+  const IoStatus replaced = replaceThroughTemporary(*h, -1, bytes, &st);
+  if (replaced.code == EACCES || replaced.code == EPERM) return {rewriteInPlace(*h, bytes)};
+  return replaced;
 }
 
 IoStatus LinuxFileSystem::appendFile(const std::string& path, std::string_view text) {

@@ -6,6 +6,13 @@
 // so a symbolic link placed in a listed folder, such as the server's share,
 // can never lead a caller to a file outside it. Paths that the program names
 // itself are followed through links like any other path.
+//
+// A whole-file write refuses an existing file that is read-only, writes
+// through a link among the installation's own files (never one in the
+// server's share), keeps the replaced file's mode and owner, and rewrites the
+// file in place when its folder takes no temporary file.
+
+#include <sys/stat.h>
 
 #include "platform/file_system.h"
 #include "platform/host_paths.h"
@@ -39,9 +46,10 @@ class LinuxFileSystem final : public FileSystem {
   // exists on Windows: it is made, with its parents, before anything is created on it.
   void prepareDrive(const std::string& windowsPath) const;
   // Writes `source` (an open descriptor, or the bytes) into a fresh temporary
-  // file beside `target`, flushes it to disk and renames it over `target`.
+  // file beside `target`, flushes it to disk and renames it over `target`;
+  // the temporary file takes the mode and owner of `keep` when given.
   IoStatus replaceThroughTemporary(const std::string& target, int sourceFd,
-                                   std::span<const std::uint8_t> bytes);
+                                   std::span<const std::uint8_t> bytes, const struct stat* keep = nullptr);
 
   HostPaths m_paths;
   unsigned m_temporaryCounter = 0;

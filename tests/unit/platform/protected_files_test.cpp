@@ -1,0 +1,136 @@
+// Whole-file saves on the real disk: read-only files stay as they are, links
+// among the console's own files are written through, a replaced file keeps
+// its mode and owner. Run as the current user and, when that is the
+// superuser whom no permission stops, once more as "nobody".
+
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "platform/linux_file_system.h"
+#include "unit/platform/temp_folder.h"
+
+namespace bingo {
+namespace {
+
+namespace fs = std::filesystem;
+constexpr uid_t kNobody = 65534;
+
+struct Row {
+  const char* name;
+  const char* file;  // the real file below the root, made with "old" unless mode is 0
+  mode_t mode;
+  const char* link;  // a relative link to it, or nullptr
+  bool lockFolder;   // the file's folder takes no new entry
+  bool nobodysFile;  // the file belongs to nobody
+  const char* written;
+  int code;
+  const char* after;  // the real file's content afterwards
+};
+
+const Row kRows[] = {
+    {"a read-only file is refused", "c/Arh/CfgC2.cfg", 0444, nullptr, false, false, "C:\\Arh\\CfgC2.cfg",
+     EACCES, "old"},
+    {"a writable file keeps its mode", "c/Arh/COMw.cfg", 0640, nullptr, false, false, "C:\\Arh\\COMw.cfg", 0,
+     "new"},
+    {"a new file is made", "c/Arh/New.cfg", 0, nullptr, false, false, "C:\\Arh\\New.cfg", 0, "new"},
+    {"an own link is written through", "c/Real/GradW.txt", 0600, "c/Arh/GradW.txt", false, false,
+     "C:\\Arh\\GradW.txt", 0, "new"},
+    {"a link to a read-only file is refused", "c/Real/RezDefW.txt", 0440, "c/Arh/RezDefW.txt", false, false,
+     "C:\\Arh\\RezDefW.txt", EACCES, "old"},
+    {"a link in the share is replaced, never followed", "c/Arh/Secret.txt", 0644, "unc/SRV/net/AltS.txt",
+     false, false, "\\\\SRV\\net\\AltS.txt", 0, "old"},
+    {"a locked folder's file is rewritten in place", "c/Locked/ProtklW.cfg", 0644, nullptr, true, false,
+     "C:\\Locked\\ProtklW.cfg", 0, "new"},
+    {"a locked folder's read-only file is refused", "c/Locked/ProtklW.cfg", 0444, nullptr, true, false,
+     "C:\\Locked\\ProtklW.cfg", EACCES, "old"},
+    {"the owner is kept", "c/Arh/clientbingo.ini", 0664, nullptr, false, true, "C:\\Arh\\clientbingo.ini", 0,
+     "new"},
+};
+
+std::string readAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Plays one row in a fresh folder and says what went wrong, if anything.
+std::string play(const Row& r, const std::string& base) {
+  const std::string file = base + "/" + r.file, folder = fs::path(file).parent_path();
+  fs::create_directories(folder);
+  fs::create_directories(base + "/c/Arh");
+  if (r.mode != 0) {
+    std::ofstream(file) << "old";
+    ::chmod(file.c_str(), r.mode);
+    if (r.nobodysFile && ::chown(file.c_str(), kNobody, kNobody) != 0) return "chown";
+  }
+  if (r.link) {
+    const fs::path link = base + "/" + r.link;
+    fs::create_directories(link.parent_path());
+    fs::create_symlink(fs::relative(file, link.parent_path()), link);
+  }
+  if (r.lockFolder) ::chmod(folder.c_str(), 0555);
+
+  LinuxFileSystem disk{HostPaths(HostRoots{base, base + "/unc"})};
+  const std::string text = "new";
+  const int code = disk.writeFile(r.written, {reinterpret_cast<const std::uint8_t*>(text.data()), 3}).code;
+  std::string wrong;
+  struct stat st {};
+  const bool there = ::stat(file.c_str(), &st) == 0;
+  if (code != r.code) wrong += " code " + std::to_string(code);
+  if (readAll(file) != r.after) wrong += " content " + readAll(file);
+  if (r.mode != 0 && there && (st.st_mode & 07777) != r.mode)
+    wrong += " mode " + std::to_string(st.st_mode & 07777);
+  if (r.nobodysFile && there && st.st_uid != kNobody) wrong += " owner " + std::to_string(st.st_uid);
+  if (r.link && fs::is_symlink(base + "/" + r.link) == (r.written[0] == '\\')) wrong += " link kind";
+  for (const auto& entry : fs::directory_iterator(folder))
+    if (entry.path().extension() == ".tmp") wrong += " left " + entry.path().filename().string();
+  ::chmod(folder.c_str(), 0777);
+  return wrong;
+}
+
+// The rows as the superuser cannot see them: in a child that dropped to nobody.
+std::string playAsNobody(const Row& r, const std::string& base) {
+  int out[2];
+  if (::pipe(out) != 0) return "pipe";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(out[0]);
+    std::string wrong = "could not become nobody";
+    if (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0)
+      wrong = play(r, base);
+    if (::write(out[1], wrong.data(), wrong.size()) < 0) ::_exit(2);
+    ::_exit(0);
+  }
+  ::close(out[1]);
+  std::string wrong;
+  char buffer[256];
+  for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+    wrong.append(buffer, static_cast<std::size_t>(n));
+  ::close(out[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return wrong;
+}
+
+TEST(ProtectedFiles, SavesRespectReadOnlyFilesLinksModesAndOwners) {
+  test::TempFolder tmp;
+  ::chmod(tmp.path().c_str(), 0777);  // reachable by nobody
+  int n = 0;
+  for (const Row& r : kRows) {
+    if (r.nobodysFile && ::geteuid() != 0 && ::geteuid() != kNobody) continue;
+    EXPECT_EQ(play(r, tmp / std::to_string(n++)), "") << r.name;
+    if (::geteuid() == 0) {
+      EXPECT_EQ(playAsNobody(r, tmp / std::to_string(n++)), "") << r.name << " as nobody";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace bingo
