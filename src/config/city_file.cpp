@@ -16,7 +16,10 @@ bool City_Find(const ConfigIo& io, GameRecord& record) {
   // record, so it counts as a failed read like a missing file.
   const bool found = result == TextRead::Ok && !lines.empty() && !lines.front().empty();
   std::string city = found ? lines.front() : std::string(kDefaultCity);
-  if (!found) writeTextFile(io.fs, path, city);
+  // The installation's other programs share the file: only a missing or empty
+  // one is written, never one whose content this read could not use.
+  if (!found && (!io.fs.exists(path) || io.fs.fileSize(path) == std::uint64_t{0}))
+    writeTextFile(io.fs, path, city);
   record.writer().shortString(GameRecord::kCityName, toUpperAscii(city), kCityMaxLength);
   return found;
 }

@@ -143,7 +143,7 @@ void ConsoleIni_Write(const ConsoleConfig& c, FileSystem& fs, std::string_view p
   const std::string path = ConsoleIni_Path(programPath);
   ProfileFile ini;
   // Writing over a file that could not be read would lose its other keys.
-  if (!ini.load(fs, path)) throw AppError("Unable to write to " + path);
+  if (!ini.loadWhole(fs, path)) throw AppError("Unable to write to " + path);
   for (const IniField& f : kIniFields) {
     std::visit(Overloaded{
                    [&](std::string ConsoleConfig::*m) { ini.writeString(f.section, f.key, c.*m); },

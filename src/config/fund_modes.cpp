@@ -97,27 +97,56 @@ std::int32_t load(const ByteReader& r, const Column& c, std::size_t fund) {
   return 0;
 }
 
-// The 27 numbers of a line, separated by blanks; nothing when one is missing
-// or is no number.
-std::optional<std::vector<std::int32_t>> parseLine(std::string_view line) {
-  std::vector<std::int32_t> numbers;
-  std::size_t i = 0;
-  while (numbers.size() < std::size(kColumns)) {
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-    std::size_t end = i;
-    while (end < line.size() && line[end] != ' ' && line[end] != '\t') ++end;
-    std::string_view token = line.substr(i, end - i);
+// The numbers of the file in sequence, as the installation's programs read
+// them: blanks and line ends alike separate them, so a line with fewer numbers
+// continues on the next one; after the last number of a fund the rest of its
+// line is passed over.
+class NumberStream {
+ public:
+  explicit NumberStream(const std::vector<std::string>& lines) : m_lines(lines) {}
+
+  // Whether any number is left.
+  bool more() {
+    skipBlanks();
+    return m_line < m_lines.size();
+  }
+  // The next number; nothing when the next text is no number. At the end of
+  // the file a missing number reads as 0.
+  std::optional<std::int32_t> next() {
+    if (!more()) return 0;
+    const std::string& line = m_lines[m_line];
+    std::size_t end = m_at;
+    while (end < line.size() && !isBlankChar(line[end])) ++end;
+    std::string_view token = std::string_view(line).substr(m_at, end - m_at);
+    m_at = end;
     if (token.starts_with('+')) token.remove_prefix(1);
     std::int32_t value = 0;
     const auto [ptr, ec] = std::from_chars(token.data(), token.data() + token.size(), value);
     if (token.empty() || ec != std::errc() || ptr != token.data() + token.size()) return std::nullopt;
-    numbers.push_back(value);
-    i = end;
+    return value;
   }
-  return numbers;
-}
+  void skipRestOfLine() {
+    ++m_line;
+    m_at = 0;
+  }
+  // 1-based number of the line being read, for the error report.
+  std::size_t lineNumber() const { return m_line + 1; }
 
-bool isBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
+ private:
+  static bool isBlankChar(char c) { return c == ' ' || c == '\t'; }
+  void skipBlanks() {
+    while (m_line < m_lines.size()) {
+      const std::string& line = m_lines[m_line];
+      while (m_at < line.size() && isBlankChar(line[m_at])) ++m_at;
+      if (m_at < line.size()) return;
+      skipRestOfLine();
+    }
+  }
+
+  const std::vector<std::string>& m_lines;
+  std::size_t m_line = 0;
+  std::size_t m_at = 0;
+};
 
 }  // namespace
 
@@ -175,16 +204,21 @@ void FundModes_Read(const ConfigIo& io, GameRecord& record) {
 
   io.logs.Trace_Write(std::string("Ucitava se datoteka ") + kFundModesFileName);
   ByteWriter w = record.writer();
-  std::size_t fund = 0;
-  for (std::size_t n = 0; n < lines.size() && fund < kFundCount; ++n) {
-    if (isBlank(lines[n])) continue;
-    const auto numbers = parseLine(lines[n]);
-    if (!numbers) {
-      io.logs.Report_Error(formatText("Pogresan broj u %s, red %zu", kFundModesFileName, n + 1));
-      return;
+  NumberStream numbers(lines);
+  for (std::size_t fund = 0; fund < kFundCount && numbers.more(); ++fund) {
+    // A fund is stored whole or not at all.
+    std::int32_t values[std::size(kColumns)];
+    for (std::int32_t& value : values) {
+      const auto number = numbers.next();
+      if (!number) {
+        io.logs.Report_Error(
+            formatText("Pogresan broj u %s, red %zu", kFundModesFileName, numbers.lineNumber()));
+        return;
+      }
+      value = *number;
     }
-    for (std::size_t k = 0; k < std::size(kColumns); ++k) store(w, kColumns[k], fund, (*numbers)[k]);
-    ++fund;
+    for (std::size_t k = 0; k < std::size(kColumns); ++k) store(w, kColumns[k], fund, values[k]);
+    numbers.skipRestOfLine();
   }
   if (result == TextRead::Failed)
     io.logs.Report_Error(std::string("Neuspesno citanje fajla : ") + kFundModesFileName);

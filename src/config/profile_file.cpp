@@ -1,6 +1,7 @@
 #include "config/profile_file.h"
 
 #include <cstddef>
+#include <limits>
 
 #include "config/text_lines.h"
 #include "platform/app_error.h"
@@ -88,8 +89,15 @@ std::optional<std::int32_t> parseProfileInteger(std::string_view text) {
   return static_cast<std::int32_t>(bits);
 }
 
-bool ProfileFile::load(FileSystem& fs, const std::string& path) {
-  const TextRead result = readTextLinesBounded(fs, path, kProfileLimits, m_lines);
+bool ProfileFile::load(FileSystem& fs, const std::string& path) { return loadWith(fs, path, kProfileLimits); }
+
+bool ProfileFile::loadWhole(FileSystem& fs, const std::string& path) {
+  constexpr std::size_t kAll = std::numeric_limits<std::size_t>::max();
+  return loadWith(fs, path, {.maxLines = kAll, .maxLineLength = kAll, .maxKeptBytes = kAll});
+}
+
+bool ProfileFile::loadWith(FileSystem& fs, const std::string& path, const TextLimits& limits) {
+  const TextRead result = readTextLinesBounded(fs, path, limits, m_lines);
   if (result == TextRead::Ok) return true;
   m_lines.clear();
   return result == TextRead::NotOpened && !fs.exists(path);

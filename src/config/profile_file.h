@@ -14,6 +14,8 @@
 
 namespace bingo {
 
+struct TextLimits;
+
 // Longest string value a read returns; a longer value is cut.
 inline constexpr std::size_t kProfileValueMax = 2047;
 
@@ -27,6 +29,9 @@ class ProfileFile {
   // file gives an empty profile and true; false when the file exists but could
   // not be read, in which case the profile is empty.
   bool load(FileSystem& fs, const std::string& path);
+  // The same without bounds, for a file that is written back: every foreign
+  // line, however long, is saved whole.
+  bool loadWhole(FileSystem& fs, const std::string& path);
 
   std::optional<std::string> value(std::string_view section, std::string_view key) const;
   std::string readString(std::string_view section, std::string_view key, const std::string& current) const;
@@ -52,6 +57,7 @@ class ProfileFile {
     std::size_t begin = 0, end = 0;  // lines after the section line
     bool found = false;
   };
+  bool loadWith(FileSystem& fs, const std::string& path, const TextLimits& limits);
   Range findSection(std::string_view section) const;
   std::optional<std::size_t> findKey(const Range& range, std::string_view key) const;
 
