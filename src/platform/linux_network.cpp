@@ -1,6 +1,8 @@
 #include "platform/linux_network.h"
 
 #include <fcntl.h>
+#include <ifaddrs.h>
+#include <net/if.h>
 #include <netinet/in.h>
 #include <netinet/ip.h>
 #include <poll.h>
@@ -139,11 +141,39 @@ bool LinuxNetwork::probePort445(const Ipv4Address& address) {
   return error == 0 || error == ECONNREFUSED;
 }
 
+std::vector<InterfaceAddress> interfaceAddresses() {
+  std::vector<InterfaceAddress> out;
+  ifaddrs* list = nullptr;
+  if (::getifaddrs(&list) != 0) return out;
+  for (const ifaddrs* entry = list; entry; entry = entry->ifa_next) {
+    if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_INET) continue;
+    sockaddr_in in{};
+    std::memcpy(&in, entry->ifa_addr, sizeof in);
+    InterfaceAddress address;
+    std::memcpy(address.address.bytes.data(), &in.sin_addr, 4);
+    address.up = (entry->ifa_flags & IFF_UP) != 0;
+    address.loopback = (entry->ifa_flags & IFF_LOOPBACK) != 0;
+    out.push_back(address);
+  }
+  ::freeifaddrs(list);
+  return out;
+}
+
+std::string localAddressText(const Ipv4Address& lookedUp, std::span<const InterfaceAddress> interfaces) {
+  const auto isLoopback = [](const Ipv4Address& a) { return a.bytes[0] == 127; };
+  if (!lookedUp.isZero() && !isLoopback(lookedUp)) return lookedUp.dotted();
+  for (const InterfaceAddress& each : interfaces)
+    if (each.up && !each.loopback && !each.address.isZero() && !isLoopback(each.address))
+      return each.address.dotted();
+  return lookedUp.isZero() ? std::string(kNoAddress) : lookedUp.dotted();
+}
+
 std::string LinuxNetwork::Local_IPText() {
   std::array<char, 256> name{};
-  if (::gethostname(name.data(), name.size() - 1) != 0) return kNoAddress;
-  const Ipv4Address address = m_localLookup.resolve(name.data());
-  return address.isZero() ? std::string(kNoAddress) : address.dotted();
+  const Ipv4Address address =
+      ::gethostname(name.data(), name.size() - 1) == 0 ? m_localLookup.resolve(name.data()) : Ipv4Address{};
+  if (!address.isZero() && address.bytes[0] != 127) return address.dotted();
+  return localAddressText(address, interfaceAddresses());
 }
 
 }  // namespace bingo

@@ -11,13 +11,31 @@
 
 #include <chrono>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "platform/logs.h"
 #include "platform/network.h"
 #include "platform/network_lookup.h"
 
 namespace bingo {
+
+// One IPv4 address of a network interface.
+struct InterfaceAddress {
+  Ipv4Address address;
+  bool up = false;
+  bool loopback = false;
+};
+
+// The IPv4 addresses of this computer's interfaces, in the system's order.
+std::vector<InterfaceAddress> interfaceAddresses();
+
+// The console's own address for the technicians: the host name's address,
+// unless that is a loopback address (Debian maps the host name to 127.0.1.1)
+// or missing; then the first non-loopback address of an interface that is up.
+// "IP Address: NEMA!!!" only when there is no address at all.
+std::string localAddressText(const Ipv4Address& lookedUp, std::span<const InterfaceAddress> interfaces);
 
 class LinuxNetwork final : public Network {
  public:

@@ -1,5 +1,8 @@
 #include "platform/sys_info_text.h"
 
+#include <langinfo.h>
+#include <locale.h>
+
 #include "platform/text.h"
 
 namespace bingo {
@@ -12,12 +15,12 @@ constexpr std::uint32_t kPlatformNT = 2;
 constexpr const char* kLfCr = "\n\r";
 constexpr const char* kCrLf = "\r\n";
 
-// The "#,###" picture: digits grouped by three with ',', and no digit at all for 0.
-std::string groupedThousands(std::uint64_t value) {
+// The "#,###" picture: digits grouped by three with the separator, and no digit at all for 0.
+std::string groupedThousands(std::uint64_t value, std::string_view separator) {
   const std::string digits = value == 0 ? std::string() : std::to_string(value);
   std::string out;
   for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+    if (i > 0 && (digits.size() - i) % 3 == 0) out += separator;
     out += digits[i];
   }
   return out;
@@ -51,7 +54,24 @@ std::string About_OSText(const OsVersion& version) {
                     version.servicePack.c_str());
 }
 
-std::string About_PhysMemText(std::uint64_t bytes) { return groupedThousands(bytes >> 10) + " KB"; }
+std::string numericThousandsSeparator() {
+  // The environment's LC_NUMERIC (LC_ALL, LC_NUMERIC, LANG), whatever the
+  // process's own locale is; the C locale names no separator.
+  std::string separator;
+  if (const locale_t numeric = ::newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(0))) {
+    separator = ::nl_langinfo_l(THOUSEP, numeric);
+    ::freelocale(numeric);
+  }
+  return separator.empty() ? std::string(",") : separator;
+}
+
+std::string About_PhysMemText(std::uint64_t bytes, std::string_view separator) {
+  return groupedThousands(bytes >> 10, separator) + " KB";
+}
+
+std::string About_PhysMemText(std::uint64_t bytes) {
+  return About_PhysMemText(bytes, numericThousandsSeparator());
+}
 
 std::string WindowsVersionText(const OsVersion& version) { return About_OSText(version); }
 
