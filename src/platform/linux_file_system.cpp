@@ -251,7 +251,9 @@ IoStatus LinuxFileSystem::replaceThroughTemporary(const std::string& target, int
     }
     if (::fchmod(fd, keep->st_mode & 07777) != 0) error = errno;
   }
-  if (sourceFd < 0) {
+  if (error != 0) {
+    // The temporary would not take the replaced file's mode: nothing is written.
+  } else if (sourceFd < 0) {
     error = writeAll(fd, bytes.data(), bytes.size());
   } else {
     std::vector<std::uint8_t> chunk(kCopyChunk);
