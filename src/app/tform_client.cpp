@@ -47,7 +47,12 @@ void TFormClient::FormCreate() {
   connectActions();
 
   guarded([this] { m_console.FormCreate(); });
-  if (QScreen* primary = QGuiApplication::primaryScreen()) placeMainWindow(*this, primary->size());
+  if (QScreen* primary = QGuiApplication::primaryScreen()) {
+    if (m_console.config().ScreenFit)
+      fitMainWindow(*this, primary->size());
+    else
+      placeMainWindow(*this, primary->size());
+  }
 
   m_timer.setObjectName("TimerFrames");
   connect(&m_timer, &QTimer::timeout, this, [this] { TimerFramesTimer(); });

@@ -47,6 +47,7 @@ struct ConsoleConfig {
   std::string WBURL0;                 // [WBURL] URL0
   std::string WBURL1;                 // [WBURL] URL1
   std::string WBURL2;                 // [WBURL] URL2
+  bool ScreenFit = false;             // [Screen] Fit: scale the layout to fill the screen
 };
 
 }  // namespace bingo

@@ -23,7 +23,7 @@ struct IniField {
 
 // The settings table: the order in which keys are read and written, and so the
 // order of the sections in a newly made file.
-constexpr std::array<IniField, 35> kIniFields{{
+constexpr std::array<IniField, 36> kIniFields{{
     {"Net", "PC", &ConsoleConfig::NetPC},
     {"Folders", "Net", &ConsoleConfig::FoldersNet},
     {"Files", "Frame", &ConsoleConfig::FilesFrame},
@@ -59,6 +59,7 @@ constexpr std::array<IniField, 35> kIniFields{{
     {"WBURL", "URL0", &ConsoleConfig::WBURL0},
     {"WBURL", "URL1", &ConsoleConfig::WBURL1},
     {"WBURL", "URL2", &ConsoleConfig::WBURL2},
+    {"Screen", "Fit", &ConsoleConfig::ScreenFit},
 }};
 
 template <class... Ts>
@@ -115,6 +116,7 @@ void ConsoleConfig_SetDefaults(ConsoleConfig& c, FileSystem& fs) {
   c.FormLeft = 0;
   c.FormHeight = 748;
   c.FormWidth = 1032;
+  c.ScreenFit = false;
 }
 
 std::string ConsoleIni_Path(std::string_view programPath) { return programSiblingPath(programPath, ".ini"); }

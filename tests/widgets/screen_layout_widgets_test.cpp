@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "display/model/menu_table.h"
+#include "display/model/number_board.h"
 #include "display/model/screen_layout.h"
 #include "display/widgets/console_screen.h"
 #include "display/widgets/main_window_frame.h"
@@ -133,6 +134,32 @@ TEST(ScreenWidgets, MainWindowFrame) {
   EXPECT_EQ(window.size(), QSize(1024, 730 + menu));
   placeMainWindow(window, QSize(800, 600));
   EXPECT_EQ(window.size(), QSize(792, 554 + menu));
+}
+
+TEST(ScreenWidgets, FitFillsTheScreenCentredWithItsProportions) {
+  QMainWindow window;
+  setUpMainWindow(window);
+  const int menu = window.menuBar()->sizeHint().height();
+  fitMainWindow(window, QSize(800, 600));  // a smaller screen keeps the design
+  EXPECT_EQ(window.size(), QSize(792, 554 + menu));
+  EXPECT_EQ(window.findChild<QWidget*>("LabelLOP")->geometry(), toQRect(findControl("LabelLOP")->rect));
+
+  fitMainWindow(window, QSize(1920, 1080));
+  EXPECT_EQ(window.size(), QSize(1920, 1080));
+  const double height = 1080.0 / (730 + menu);  // the height limits the scale
+  // Two controls of the client area give the factor and the offset of the whole layout.
+  const ControlSpec& left = *findControl("PanelTablaCifarska");
+  const ControlSpec& right = *findControl("PanelTK");
+  const QRect a = window.findChild<QWidget*>(left.name)->geometry();
+  const QRect b = window.findChild<QWidget*>(right.name)->geometry();
+  const double factor = double(b.left() - a.left()) / (right.rect.left - left.rect.left);
+  EXPECT_NEAR(factor, height, 0.02);
+  const double offset = a.left() - left.rect.left * factor;
+  EXPECT_NEAR(2 * offset + kClientSize.width * factor, 1920, 2);  // centred
+  const auto* cell = window.findChild<QLabel*>("CifarskaBtn[90]");
+  EXPECT_NEAR(cell->width(), numberBoardCellRect(90).width * factor, 1);
+  EXPECT_NEAR(cell->font().pixelSize(), kBoardCellFontPx * factor, 1);
+  EXPECT_NEAR(window.findChild<QWidget*>("StatusBarPanel0")->width(), kStatusPanelWidths[0] * factor, 1);
 }
 
 }  // namespace

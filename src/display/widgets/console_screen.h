@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "display/model/screen_model.h"
+#include "display/widgets/layout_scale.h"
 
 class QAction;
 class QLabel;
@@ -36,6 +37,10 @@ class ConsoleScreen : public QWidget {
   // camera browser `WebBrowser_Camera`): it replaces the placeholder, takes
   // its rectangle and is drawn for its visibility. False for any other name.
   bool adopt(std::string_view name, QWidget* widget);
+
+  // Builds every control, cell and status panel again at the scale's
+  // geometry and font sizes (the menu bar is the window's).
+  void applyScale(const LayoutScale& scale);
 
   // The control of that name; nullptr when the layout holds none.
   QWidget* control(std::string_view name) const;

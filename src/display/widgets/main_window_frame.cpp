@@ -1,7 +1,9 @@
 #include "display/widgets/main_window_frame.h"
 
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
+#include <cmath>
 
 #include "display/model/screen_layout.h"
 #include "display/widgets/console_screen.h"
@@ -44,6 +46,32 @@ ConsoleScreen* setUpMainWindow(QMainWindow& window) {
 void placeMainWindow(QMainWindow& window, QSize screen) {
   window.move(0, 0);
   window.setFixedSize(windowSizeFor(window, mainWindowSize({screen.width(), screen.height()})));
+}
+
+void fitMainWindow(QMainWindow& window, QSize screen) {
+  auto* console = dynamic_cast<ConsoleScreen*>(window.centralWidget());
+  QMenuBar* menuBar = window.menuBar();
+  const QSize design(kClientSize.width, kClientSize.height + menuBar->sizeHint().height());
+  LayoutScale scale{fitFactor(design, screen), {}};
+  if (console == nullptr || scale.factor <= 1.0) {
+    placeMainWindow(window, screen);
+    return;
+  }
+  const QFont font = screenFont(FontFace::SansSerif, scale.px(kDefaultFontPx), false);
+  menuBar->setFont(font);
+  for (QMenu* menu : menuBar->findChildren<QMenu*>()) menu->setFont(font);
+  // The client area lies between the menu bar and the status bar; the layout
+  // above the status bar is centred in it.
+  const int clientHeight = screen.height() - menuBar->sizeHint().height() - scale.px(kStatusBarRect.height);
+  const QSize content(static_cast<int>(std::lround(kClientSize.width * scale.factor)),
+                      static_cast<int>(std::lround(kStatusBarRect.top * scale.factor)));
+  scale.offset = QPoint(std::max(0, (screen.width() - content.width()) / 2),
+                        std::max(0, (clientHeight - content.height()) / 2));
+  console->applyScale(scale);
+  window.setMinimumSize(0, 0);
+  window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  window.move(0, 0);
+  window.setFixedSize(screen);
 }
 
 }  // namespace bingo

@@ -21,4 +21,10 @@ ConsoleScreen* setUpMainWindow(QMainWindow& window);
 // without its frame), and not resizable from then on.
 void placeMainWindow(QMainWindow& window, QSize screen);
 
+// The technician's choice for today's larger screens: the window covers the
+// whole screen and the layout, menu and status bar are built again at the
+// largest scale that fits, centred. A screen no larger than the design is
+// placed as above.
+void fitMainWindow(QMainWindow& window, QSize screen);
+
 }  // namespace bingo

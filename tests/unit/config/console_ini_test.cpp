@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kProgram = "C:\\Orma\\Bingo\\ClientBingo.EXE";
 constexpr const char* kIni = "c:\\orma\\bingo\\clientbingo.ini";
 
-// What a save of the defaults writes into a new file: eleven sections in table order.
+// What a save of the defaults writes into a new file: twelve sections in table order.
 constexpr const char* kDefaultIni =
     "[Net]\r\nPC=bingoserver\r\n"
     "\r\n[Folders]\r\nNet=\\\\bingoserver\\net\r\n"
@@ -30,7 +30,8 @@ constexpr const char* kDefaultIni =
     "\r\n[Bub2]\r\nEnabled=0\r\nRS232=0\r\nLAN=0\r\nAltS=0\r\n"
     "\r\n[WB]\r\nShow=1\r\nCam2=0\r\n"
     "\r\n[WBURL]\r\nURL0=Bingo_Camera.htm\r\nURL1=http://192.168.1.90:81/videostream.cgi\r\n"
-    "URL2=http://192.168.1.90:81/snapshot.cgi\r\n";
+    "URL2=http://192.168.1.90:81/snapshot.cgi\r\n"
+    "\r\n[Screen]\r\nFit=0\r\n";
 
 ConsoleConfig defaults(test::FakeFileSystem& fs) {
   ConsoleConfig c;
@@ -87,6 +88,7 @@ TEST(ConsoleIni, ReadingAppliesTheValueRules) {
        "strings verbatim, others stay"},
       {"[WBURL]\r\nURL1=http://10.0.0.5:81/\r\n", [](auto& c) { return c.WBURL1 == "http://10.0.0.5:81/"; },
        "camera address"},
+      {"[Screen]\r\nFit=1\r\n", [](auto& c) { return c.ScreenFit; }, "the layout fills the screen"},
   };
   for (const Row& row : rows) {
     test::FakeFileSystem fs;
@@ -107,7 +109,7 @@ TEST(ConsoleIni, ReadingWithoutAFileKeepsDefaultsAndCreatesNothing) {
   EXPECT_EQ(fs.count(FileOp::Write), 0);
 }
 
-TEST(ConsoleIni, ANewFileGetsTheElevenSectionsInOneWrite) {
+TEST(ConsoleIni, ANewFileGetsTheTwelveSectionsInOneWrite) {
   test::FakeFileSystem fs;
   fs.addFolder("C:\\Orma\\Bingo");
   ConsoleConfig c = defaults(fs);
