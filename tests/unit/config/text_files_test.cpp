@@ -91,6 +91,20 @@ TEST(FundModes, LinesAreReadIntoTheFundRows) {
   EXPECT_EQ(f.trace(), (std::vector<std::string>{"Ucitava se datoteka RezDefW.txt"}));
 }
 
+TEST(FundModes, FifteenFundsAreReadAndASixteenthLineIsIgnored) {
+  std::string file;
+  for (int i = 0; i < 15; ++i) file += std::to_string(100 + i) + std::string(kFund1).substr(5) + "\r\n";
+  test::ConfigFixture f;
+  f.fs.addTextFile(f.names.PathFundModes, file + "no numbers on the sixteenth line\r\n");
+  GameRecord record;
+  FundModes_Read(f.io, record);
+  EXPECT_EQ(record.reader().i32le(kRow), 100);
+  EXPECT_EQ(record.reader().i32le(kRow + 14 * kRowSize), 114);
+  EXPECT_EQ(record.reader().u8(768 + 14), 8);
+  EXPECT_EQ(record.reader().u8(768 + 15), 0);
+  EXPECT_EQ(f.trace(), (std::vector<std::string>{"Ucitava se datoteka RezDefW.txt"}));
+}
+
 TEST(FundModes, AWordWhereANumberBelongsIsReportedAndReadingStops) {
   struct Row {
     const char* what;

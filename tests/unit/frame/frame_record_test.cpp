@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "frame_test_support.h"
+#include "support/hex.h"
 
 namespace bingo {
 namespace {
@@ -25,55 +26,39 @@ TEST(FrameRecord, AllZeroRecordDecodesAsNothingNarrowAndFirstKind) {
   EXPECT_TRUE(frame.HintSwitch()) << "flag bit 4 clear: near-win marking on";
 }
 
-// Block 1 of a narrow record as the server writes it, checksum included.
-TEST(FrameRecord, LiteralNarrowBlockOneDecodes) {
-  const std::vector<std::uint8_t> block1 = {0x00, 0x12, 0x90, 0x01, 0x23, 0x45, 0x00, 0x50, 0x00,
-                                            0x00, 0x10, 0x00, 0x02, 0x00, 0x00, 0x12, 0x03, 0x50,
-                                            0x00, 0x45, 0x77, 0x00, 0x00, 0x00, 0x00, 0x0E};
-  FrameBytes r{};
-  std::copy(block1.begin(), block1.end(), r.begin());
-  NullFrameEffects effects;
-  Frame frame(effects);
-  acceptRecord(frame, r);
-  ASSERT_TRUE(frame.BlockValid(1));
-  EXPECT_EQ(frame.LOP(), 12);
-  EXPECT_EQ(frame.MxL(), 90);
-  EXPECT_EQ(frame.BON(), 12345u);
-  EXPECT_EQ(frame.LN2(), 5000u);
-  EXPECT_EQ(frame.LIN(), 1000u);
-  EXPECT_EQ(frame.BIN(), 20000u);
-  EXPECT_EQ(frame.CEN(), 350.0) << "the leading 0x12 is not part of the price";
-  EXPECT_EQ(frame.PRO(), 45u);
-  EXPECT_EQ(frame.KUG(), 77);
-
-  r[25] = 0x0F;  // one off
-  acceptRecord(frame, r);
-  EXPECT_FALSE(frame.BlockValid(1));
-}
-
-// Block 1 of a wide record (BIN before LN2, 8-digit money), checksum included.
-TEST(FrameRecord, LiteralWideBlockOneDecodesFromTheSecondRead) {
-  const std::vector<std::uint8_t> block1 = {0x00, 0x12, 0x90, 0x00, 0x12, 0x34, 0x56, 0x78, 0x00, 0x20, 0x00,
-                                            0x00, 0x00, 0x05, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x99, 0x01,
-                                            0x23, 0x45, 0x12, 0x34, 0x56, 0x88, 0x00, 0x00, 0x00, 0x00, 0x02};
-  FrameBytes r{};
-  std::copy(block1.begin(), block1.end(), r.begin());
-  r[kOffsetProtokol] = 9;
-  r[383] = 9;  // block 8 checksum: the protocol byte is its only non-zero byte
-  NullFrameEffects effects;
-  Frame frame(effects);
-  acceptRecord(frame, r);
-  ASSERT_TRUE(frame.IsWide());
-  acceptRecord(frame, r);
-  ASSERT_TRUE(frame.BlockValid(1));
-  EXPECT_EQ(frame.LOP(), 12);
-  EXPECT_EQ(frame.BON(), 12345678u);
-  EXPECT_EQ(frame.BIN(), 200000u);
-  EXPECT_EQ(frame.LN2(), 50000u);
-  EXPECT_EQ(frame.LIN(), 10000u);
-  EXPECT_EQ(frame.CEN(), 12345.0);
-  EXPECT_EQ(frame.PRO(), 123456u);
-  EXPECT_EQ(frame.KUG(), 88);
+// Block 1 as the server writes it, checksum included; a wide record (BIN before
+// LN2, 8-digit money) decodes from the second read.
+TEST(FrameRecord, LiteralBlockOneDecodesInBothLayouts) {
+  struct Row {
+    const char* block1;
+    std::vector<double> fields;  // LOP, MxL, BON, LN2, LIN, BIN, CEN, PRO, KUG
+  };
+  const Row rows[] = {
+      // The leading 0x12 of the price is not part of it.
+      {"00 12 90 012345 005000 001000 020000 12 0350 0045 77 00000000 0E",
+       {12, 90, 12345, 5000, 1000, 20000, 350, 45, 77}},
+      {"00 12 90 0012345678 00200000 00050000 00010000 99 012345 123456 88 00000000 02",
+       {12, 90, 12345678, 50000, 10000, 200000, 12345, 123456, 88}},
+  };
+  for (const Row& row : rows) {
+    FrameBytes r{};
+    const auto block1 = test::hex(row.block1);
+    std::copy(block1.begin(), block1.end(), r.begin());
+    const bool wide = block1.size() == 33;
+    if (wide) r[kOffsetProtokol] = r[383] = 9;  // block 8's checksum: its only non-zero byte
+    NullFrameEffects effects;
+    Frame frame(effects);
+    acceptRecord(frame, r);
+    if (wide) acceptRecord(frame, r);
+    ASSERT_TRUE(frame.BlockValid(1)) << row.block1;
+    EXPECT_EQ(std::vector<double>({double(frame.LOP()), double(frame.MxL()), double(frame.BON()),
+                                   double(frame.LN2()), double(frame.LIN()), double(frame.BIN()), frame.CEN(),
+                                   double(frame.PRO()), double(frame.KUG())}),
+              row.fields);
+    r[block1.size() - 1] ^= 1;  // one off
+    acceptRecord(frame, r);
+    EXPECT_FALSE(frame.BlockValid(1)) << row.block1;
+  }
 }
 
 struct DecodeRow {

@@ -49,27 +49,18 @@ void expectValidStrip(std::span<const Card> strip) {
   EXPECT_EQ(all, expected);
 }
 
-TEST(CardGenerator, EveryStripHoldsOneToNinetyOnceInValidCards) {
-  SimRandom random(20261206);
-  for (int i = 0; i < 200; ++i) {
-    const auto strip = generateStrip(random);
-    expectValidStrip(strip);
+TEST(CardGenerator, ValidStripsTheSameForTheSameSeedAndALastStripCut) {
+  const auto a = generateCards(2000, 7);
+  const auto shorter = generateCards(1944, 7);
+  ASSERT_EQ(a.size(), 2000u);
+  EXPECT_EQ(a, generateCards(2000, 7));
+  EXPECT_TRUE(std::equal(shorter.begin(), shorter.end(), a.begin()));
+  EXPECT_NE(shorter, generateCards(1944, 8));
+  // 2000 = 333 whole strips and two cards of the 334th.
+  for (std::size_t first = 0; first + 6 <= a.size(); first += 6) {
+    expectValidStrip(std::span(a).subspan(first, 6));
     if (HasFailure()) return;
   }
-}
-
-TEST(CardGenerator, SameSeedSameCardsAndALastStripCut) {
-  const auto a = generateCards(2000, 7);
-  const auto b = generateCards(2000, 7);
-  const auto shorter = generateCards(1944, 7);
-  const auto other = generateCards(1944, 8);
-  ASSERT_EQ(a.size(), 2000u);
-  EXPECT_EQ(a, b);
-  EXPECT_TRUE(std::equal(shorter.begin(), shorter.end(), a.begin()));
-  EXPECT_NE(shorter, other);
-  // 2000 = 333 whole strips and two cards of the 334th.
-  for (std::size_t first = 0; first + 6 <= a.size(); first += 6)
-    expectValidStrip(std::span(a).subspan(first, 6));
   EXPECT_TRUE(checkCardFile(cardFileBytes(a)).ok);
 }
 
@@ -135,15 +126,10 @@ TEST(CardCheck, NamesTheCardThatBreaksItsStrip) {
   std::vector<Card> twice(repeated.begin(), repeated.end());
   twice.insert(twice.end(), repeated.begin(), repeated.end());
   EXPECT_TRUE(checkCardFile(cardFileBytes(twice)).ok);
-}
-
-TEST(CardCheck, RefusesAFileOfNoWholeCards) {
-  const auto bytes = cardFileBytes(generateCards(6, 1));
+  const auto bytes = cardFileBytes(repeated);
   EXPECT_EQ(checkCardFile({}).fault, "the file holds no card");
-  const auto cut = checkCardFile(std::span(bytes).first(bytes.size() - 1));
-  EXPECT_FALSE(cut.ok);
-  EXPECT_EQ(cut.badCard, 0u);
-  EXPECT_EQ(cut.fault, "89 bytes are not a whole number of 15-byte cards");
+  EXPECT_EQ(checkCardFile(std::span(bytes).first(bytes.size() - 1)).fault,
+            "89 bytes are not a whole number of 15-byte cards");
 }
 
 class TicketBaseTool : public ::testing::Test {
@@ -186,16 +172,7 @@ TEST_F(TicketBaseTool, GeneratesACheckableBaseAndRejectsOneWrongCardByNumber) {
 TEST_F(TicketBaseTool, RefusesBadCommandLines) {
   const std::string file = (m_dir / "A.3x5").string();
   const std::vector<std::vector<std::string>> bad{
-      {},
-      {"make", file},
-      {"generate", file},
-      {"generate", "--cards", "0", file},
-      {"generate", "--cards", "12x", file},
-      {"generate", "--cards", "6"},
-      {"generate", "--cards", "6", file, "extra"},
-      {"check"},
-      {"check", (m_dir / "missing").string()},
-  };
+      {}, {"make", file}, {"generate", "--cards", "12x", file}, {"check", (m_dir / "missing").string()}};
   for (const auto& args : bad) EXPECT_EQ(run(args), 2) << (args.empty() ? "" : args[0]) << " " << m_out.str();
   EXPECT_FALSE(std::filesystem::exists(file));
 }

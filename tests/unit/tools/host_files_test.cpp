@@ -40,20 +40,14 @@ std::vector<std::uint8_t> newRecord() {
 
 // In place, the way the server writes: the file is overwritten, never
 // truncated, so a longer file keeps its tail and readers never find it empty.
+// An atomic write replaces the whole file.
 TEST_F(HostFilesTest, WritingInPlaceOverwritesTheFirstRecordOnly) {
   const std::string frame = path("Frame.dat");
   fill(frame, 768, 0xAA);
   ASSERT_TRUE(m_files.writeInPlace(frame, newRecord())) << m_files.lastError();
-  const auto bytes = bytesOf(frame);
-  ASSERT_EQ(bytes.size(), 768u);
-  EXPECT_TRUE(std::equal(bytes.begin(), bytes.begin() + 384, newRecord().begin()));
-  EXPECT_EQ(bytes[384], 0xAA);
-  EXPECT_EQ(bytes[767], 0xAA);
-}
-
-TEST_F(HostFilesTest, WritingAtomicallyReplacesTheWholeFile) {
-  const std::string frame = path("Frame.dat");
-  fill(frame, 768, 0xAA);
+  auto expected = newRecord();
+  expected.resize(768, 0xAA);
+  EXPECT_EQ(bytesOf(frame), expected);
   ASSERT_TRUE(m_files.writeAtomic(frame, newRecord())) << m_files.lastError();
   EXPECT_EQ(bytesOf(frame), newRecord());
   EXPECT_FALSE(std::filesystem::exists(frame + ".tmp"));
@@ -82,12 +76,7 @@ TEST_F(HostFilesTest, FailuresNameThePathAndMissingFilesNeedNoRemoving) {
   EXPECT_FALSE(m_files.writeInPlace(nowhere, newRecord()));
   EXPECT_NE(m_files.lastError().find(nowhere), std::string::npos) << m_files.lastError();
   EXPECT_FALSE(m_files.writeAtomic(nowhere, newRecord()));
-  EXPECT_FALSE(m_files.readFile(nowhere));
   EXPECT_TRUE(m_files.removeFile(path("Off1.txt")));
-  EXPECT_TRUE(m_files.makeFolders(path("a/b/c")));
-  EXPECT_TRUE(std::filesystem::is_directory(path("a/b/c")));
-  fill(path("plain"), 1, 0);
-  EXPECT_FALSE(m_files.makeFolders(path("plain")));
 }
 
 class CountingPacer : public Pacer {
@@ -133,11 +122,8 @@ TEST_F(HostFilesTest, CardFilesAreMadeWhenMissingAndNeverOverwritten) {
 
   // A file of another size is left alone.
   fill(file, 100, 0x01);
-  log.str("");
   EXPECT_EQ(loadOrMakeCards(m_files, file, 1944, log), made);
   EXPECT_EQ(bytesOf(file).size(), 100u);
-  EXPECT_NE(log.str().find("does not hold 1944 cards"), std::string::npos) << log.str();
-  EXPECT_EQ(cardFilePath(1), "C:\\Orma\\Bingo\\Arh\\CfgW\\A5952.3x5");
 }
 
 }  // namespace

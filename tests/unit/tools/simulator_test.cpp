@@ -29,7 +29,7 @@ class FakeShare : public ShareOutput {
     std::int64_t at;
     FrameRecord record;
   };
-  std::vector<Frame> frames;
+  std::vector<Frame> frames;  // with the virtual time of each write
   std::map<std::string, std::vector<std::uint8_t>> files;
   std::vector<std::string> events;  // "put NAME @ms" / "remove NAME @ms"
   bool failing = false;
@@ -42,16 +42,16 @@ class FakeShare : public ShareOutput {
     return true;
   }
   bool putFile(const std::string& name, std::span<const std::uint8_t> bytes) override {
-    if (failing) return false;
     files[name].assign(bytes.begin(), bytes.end());
-    events.push_back("put " + name + " @" + std::to_string(m_pacer.now));
-    return true;
+    return note("put " + name);
   }
   bool removeFile(const std::string& name) override {
-    if (failing) return false;
     files.erase(name);
-    events.push_back("remove " + name + " @" + std::to_string(m_pacer.now));
-    return true;
+    return note("remove " + name);
+  }
+  bool note(const std::string& event) {
+    events.push_back(event + " @" + std::to_string(m_pacer.now));
+    return !failing;
   }
   std::string lastError() const override { return "share gone"; }
 
@@ -112,44 +112,18 @@ TEST(Simulator, PlaysTheRoundsAskedForWithTheirPausesThenStops) {
   EXPECT_NE(run.log.str().find("round 2: bingo at ball"), std::string::npos) << run.log.str();
 }
 
-TEST(Simulator, TellsEachFrameAfterItIsInTheShare) {
+TEST(Simulator, IssuesTheCommandFileOnTimeAndWaitsToTakeItBack) {
+  SimOptions options = quietOptions(1);
+  options.off = 3;
+  options.offAfterS = 600;  // later than the round's end
+  options.offHoldS = 5;
   SimRun run;
-  std::vector<std::pair<std::size_t, int>> told;  // frames in the share then, LOP told
-  Simulator simulator(quietOptions(1), 9, kCards, {}, run.share, run.pacer, run.clock, run.log);
-  simulator.onFramePublished(
-      [&](const FrameState& frame) { told.emplace_back(run.share.frames.size(), int{frame.lop}); });
-  simulator.run();
-  ASSERT_EQ(told.size(), run.share.frames.size());
-  for (std::size_t i = 0; i < told.size(); ++i) {
-    EXPECT_EQ(told[i].first, i + 1);
-    EXPECT_EQ(told[i].second, bcdByte(run.share.frames[i].record[1])) << i;
-  }
-}
-
-TEST(Simulator, IssuesTheCommandFileOnTimeAndTakesItBack) {
-  struct Row {
-    int off, afterS, holdS;
-    std::vector<std::string> events;
-  };
-  const Row rows[] = {
-      {1, 10, 30, {"put Off1.txt @10000", "remove Off1.txt @40000"}},
-      // Later than the round's end: the run waits for it.
-      {3, 600, 5, {"put Off3.txt @600000", "remove Off3.txt @605000"}},
-  };
-  for (const auto& row : rows) {
-    SimOptions options = quietOptions(1);
-    options.off = row.off;
-    options.offAfterS = row.afterS;
-    options.offHoldS = row.holdS;
-    SimRun run;
-    run.play(options);
-    // Left-overs of an earlier run are removed first.
-    std::vector<std::string> expected{"remove Off1.txt @0", "remove Off2.txt @0", "remove Off3.txt @0"};
-    expected.insert(expected.end(), row.events.begin(), row.events.end());
-    EXPECT_EQ(run.share.events, expected);
-    EXPECT_EQ(run.pacer.now,
-              std::max<std::int64_t>(run.share.frames.back().at + 4000, (row.afterS + row.holdS) * 1000));
-  }
+  run.play(options);
+  // Left-overs of an earlier run are removed first.
+  EXPECT_EQ(run.share.events,
+            (std::vector<std::string>{"remove Off1.txt @0", "remove Off2.txt @0", "remove Off3.txt @0",
+                                      "put Off3.txt @600000", "remove Off3.txt @605000"}));
+  EXPECT_EQ(run.pacer.now, 605000);
 }
 
 TEST(Simulator, LeavesLanguageGameKindsAndAGameRecordPerRoundInTheShare) {
@@ -190,18 +164,6 @@ TEST(Simulator, LeavesLanguageGameKindsAndAGameRecordPerRoundInTheShare) {
   }
   EXPECT_EQ(dg.i32le(1880), total);
   EXPECT_EQ(total, frame.u16be(350));
-}
-
-TEST(Simulator, TakesLanguageAndGameKindsBackWhenAskedTo) {
-  SimOptions options = quietOptions(1);
-  options.removeLanguage = true;
-  options.removeGameKinds = true;
-  SimRun run;
-  run.share.files["cJezik.txt"] = {'M'};
-  run.share.files["cVIw.Txt"] = {'0'};
-  run.play(options);
-  EXPECT_EQ(run.share.files.count("cJezik.txt"), 0u);
-  EXPECT_EQ(run.share.files.count("cVIw.Txt"), 0u);
 }
 
 TEST(Simulator, ReportsALostShareOnceAndGoesOn) {
