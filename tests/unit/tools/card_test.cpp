@@ -169,13 +169,5 @@ TEST_F(TicketBaseTool, GeneratesACheckableBaseAndRejectsOneWrongCardByNumber) {
   EXPECT_EQ(m_out.str().rfind(file + ": card 17: row 1 is not in ascending order", 0), 0u) << m_out.str();
 }
 
-TEST_F(TicketBaseTool, RefusesBadCommandLines) {
-  const std::string file = (m_dir / "A.3x5").string();
-  const std::vector<std::vector<std::string>> bad{
-      {}, {"make", file}, {"generate", "--cards", "12x", file}, {"check", (m_dir / "missing").string()}};
-  for (const auto& args : bad) EXPECT_EQ(run(args), 2) << (args.empty() ? "" : args[0]) << " " << m_out.str();
-  EXPECT_FALSE(std::filesystem::exists(file));
-}
-
 }  // namespace
 }  // namespace bingo::tools

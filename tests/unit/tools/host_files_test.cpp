@@ -53,24 +53,6 @@ TEST_F(HostFilesTest, WritingInPlaceOverwritesTheFirstRecordOnly) {
   EXPECT_FALSE(std::filesystem::exists(frame + ".tmp"));
 }
 
-// A reader between two ranges finds the new bytes up to there and the old after.
-TEST_F(HostFilesTest, ATornWriteShowsHalfOldHalfNewBetweenItsRanges) {
-  const std::string frame = path("Frame.dat");
-  fill(frame, 384, 0xAA);
-  std::vector<std::size_t> seenNew;
-  const auto reader = [&] {
-    const auto now = bytesOf(frame);
-    std::size_t fresh = 0;
-    while (fresh < now.size() && now[fresh] == newRecord()[fresh]) ++fresh;
-    seenNew.push_back(fresh);
-    EXPECT_TRUE(std::all_of(now.begin() + static_cast<std::ptrdiff_t>(fresh), now.end(),
-                            [](std::uint8_t b) { return b == 0xAA; }));
-  };
-  ASSERT_TRUE(m_files.writeTorn(frame, newRecord(), 40, reader));
-  EXPECT_EQ(seenNew, (std::vector<std::size_t>{40, 80, 120, 160, 200, 240, 280, 320, 360}));
-  EXPECT_EQ(bytesOf(frame), newRecord());
-}
-
 TEST_F(HostFilesTest, FailuresNameThePathAndMissingFilesNeedNoRemoving) {
   const std::string nowhere = path("no/such/folder/Frame.dat");
   EXPECT_FALSE(m_files.writeInPlace(nowhere, newRecord()));
