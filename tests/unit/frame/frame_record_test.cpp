@@ -63,7 +63,7 @@ TEST(FrameRecord, LiteralBlockOneDecodesInBothLayouts) {
 
 struct DecodeRow {
   const char* what;
-  std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>> fields;
+  std::vector<std::pair<std::size_t, const char*>> fields;
   std::function<double(Frame&)> decode;
   double expected;
 };
@@ -72,8 +72,10 @@ void checkRows(const std::vector<DecodeRow>& rows, bool wide) {
   for (const auto& row : rows) {
     FrameBytes r{};
     if (wide) r[kOffsetProtokol] = kWideProtokol;
-    for (const auto& [offset, bytes] : row.fields)
-      for (std::size_t i = 0; i < bytes.size(); ++i) r[offset + i] = bytes[i];
+    for (const auto& [offset, text] : row.fields) {
+      const auto bytes = test::hex(text);
+      std::copy(bytes.begin(), bytes.end(), r.begin() + static_cast<std::ptrdiff_t>(offset));
+    }
     test::sealAll(r, wide);
     test::RecordingEffects effects;
     effects.loadedType = 2;
@@ -85,26 +87,22 @@ void checkRows(const std::vector<DecodeRow>& rows, bool wide) {
 }
 
 TEST(FrameRecord, NarrowFieldsDecode) {
-  using B = std::vector<std::uint8_t>;
   const std::vector<DecodeRow> rows = {
-      {"BCD 0x1A: low nibble above 9 counts as 0", {{1, B{0x1A}}}, [](Frame& f) { return f.LOP(); }, 10},
-      {"BCD 0x9F", {{1, B{0x9F}}}, [](Frame& f) { return f.LOP(); }, 90},
-      {"BCD 0xFF", {{1, B{0xFF}}}, [](Frame& f) { return f.LOP(); }, 0},
-      {"BCD 0xA5: high nibble above 9", {{2, B{0xA5}}}, [](Frame& f) { return f.MxL(); }, 5},
-      {"PRO: binary count wins",
-       {{18, B{0x00, 0x45}}, {350, B{0x01, 0x2C}}},
-       [](Frame& f) { return f.PRO(); },
-       300},
-      {"PRO: BCD wins", {{18, B{0x99, 0x99}}, {350, B{0x01, 0x2C}}}, [](Frame& f) { return f.PRO(); }, 9999},
-      {"PRO: binary is big-endian", {{350, B{0xFF, 0x01}}}, [](Frame& f) { return f.PRO(); }, 65281},
-      {"KugLast(3)", {{220, B{0x07}}}, [](Frame& f) { return f.KugLast(3); }, 7},
-      {"KugLast(4) is no previous ball", {{219, B{0x07}}}, [](Frame& f) { return f.KugLast(4); }, 0},
-      {"FND(6) is no fund", {{122, B{0x07}}}, [](Frame& f) { return f.FND(6); }, 0},
-      {"VI 12", {{339, B{12}}}, [](Frame& f) { return f.VI(); }, 12},
-      {"VI 13 reads as 0", {{339, B{13}}}, [](Frame& f) { return f.VI(); }, 0},
-      {"VT is what the ticket base holds", {{341, B{3}}}, [](Frame& f) { return f.VT(); }, 2},
+      {"BCD 0x1A: low nibble above 9 counts as 0", {{1, "1A"}}, [](Frame& f) { return f.LOP(); }, 10},
+      {"BCD 0x9F", {{1, "9F"}}, [](Frame& f) { return f.LOP(); }, 90},
+      {"BCD 0xFF", {{1, "FF"}}, [](Frame& f) { return f.LOP(); }, 0},
+      {"BCD 0xA5: high nibble above 9", {{2, "A5"}}, [](Frame& f) { return f.MxL(); }, 5},
+      {"PRO: binary count wins", {{18, "0045"}, {350, "012C"}}, [](Frame& f) { return f.PRO(); }, 300},
+      {"PRO: BCD wins", {{18, "9999"}, {350, "012C"}}, [](Frame& f) { return f.PRO(); }, 9999},
+      {"PRO: binary is big-endian", {{350, "FF01"}}, [](Frame& f) { return f.PRO(); }, 65281},
+      {"KugLast(3)", {{220, "07"}}, [](Frame& f) { return f.KugLast(3); }, 7},
+      {"KugLast(4) is no previous ball", {{219, "07"}}, [](Frame& f) { return f.KugLast(4); }, 0},
+      {"FND(6) is no fund", {{122, "07"}}, [](Frame& f) { return f.FND(6); }, 0},
+      {"VI 12", {{339, "0C"}}, [](Frame& f) { return f.VI(); }, 12},
+      {"VI 13 reads as 0", {{339, "0D"}}, [](Frame& f) { return f.VI(); }, 0},
+      {"VT is what the ticket base holds", {{341, "03"}}, [](Frame& f) { return f.VT(); }, 2},
       {"TicketBaseSize follows the held type",
-       {{341, B{3}}},
+       {{341, "03"}},
        [](Frame& f) { return f.TicketBaseSize(); },
        2000},
   };
@@ -112,14 +110,13 @@ TEST(FrameRecord, NarrowFieldsDecode) {
 }
 
 TEST(FrameRecord, WideFieldsDecode) {
-  using B = std::vector<std::uint8_t>;
   const std::vector<DecodeRow> rows = {
-      {"ProPoc 24193 stays", {{146, B{0x02, 0x41, 0x93}}}, [](Frame& f) { return f.ProPoc(0); }, 24193},
-      {"ProPoc 24194 is capped", {{146, B{0x02, 0x41, 0x94}}}, [](Frame& f) { return f.ProPoc(0); }, 24193},
-      {"ProEnd 999999 is capped", {{184, B{0x99, 0x99, 0x99}}}, [](Frame& f) { return f.ProEnd(5); }, 24193},
-      {"KugLast(3)", {{229, B{0x11}}}, [](Frame& f) { return f.KugLast(3); }, 11},
+      {"ProPoc 24193 stays", {{146, "024193"}}, [](Frame& f) { return f.ProPoc(0); }, 24193},
+      {"ProPoc 24194 is capped", {{146, "024194"}}, [](Frame& f) { return f.ProPoc(0); }, 24193},
+      {"ProEnd 999999 is capped", {{184, "999999"}}, [](Frame& f) { return f.ProEnd(5); }, 24193},
+      {"KugLast(3)", {{229, "11"}}, [](Frame& f) { return f.KugLast(3); }, 11},
       {"SoldCountShown is modulo 24193",
-       {{146, B{0x00, 0x00, 0x01, 0x02, 0x41, 0x93}}, {153, B{0x00, 0x00, 0x01, 0x00, 0x01, 0x00}}},
+       {{146, "000001024193"}, {153, "000001000100"}},
        [](Frame& f) { return f.SoldCountShown(); },
        100},
   };
