@@ -67,7 +67,7 @@ TEST(FundModes, LinesAreReadIntoTheFundRows) {
   test::ConfigFixture f;
   f.fs.addTextFile(f.names.PathFundModes, line0 + "\r\n" + line1);
   GameRecord record;
-  std::fill(record.bytes().begin() + 21440, record.bytes().begin() + 26240, std::uint8_t{0xFF});
+  std::fill(record.bytes().begin() + 21439, record.bytes().begin() + 26241, std::uint8_t{0xFF});
   FundModes_Read(f.io, record);
 
   const ByteReader r = record.reader();
@@ -87,6 +87,7 @@ TEST(FundModes, LinesAreReadIntoTheFundRows) {
   // Funds beyond the file stay as cleared.
   EXPECT_EQ(r.i32le(kRow + 2 * kRowSize), 0);
   EXPECT_EQ(r.u8(26239), 0);
+  EXPECT_EQ(r.u8(21439) + r.u8(26240), 2 * 0xFF) << "the bytes around the fund rows are kept";
   EXPECT_EQ(f.fs.count(FileOp::Write), 0);
   EXPECT_EQ(f.trace(), (std::vector<std::string>{"Ucitava se datoteka RezDefW.txt"}));
 }
