@@ -51,12 +51,7 @@ TEST(GameConfig, CheckRulesTakeTheAbsoluteValueModuloN) {
   };
   const Row rows[] = {
       {0, "024332", "024332", true},  // the defaults pass as they are
-      {8, "03", "01", true},
-      {9, "07", "02", true},
-      {14, "19", "05", true},
-      {63, "CA", "00", true},
-      {69, "C8", "12", true},
-      {89, "FF", "49", true},
+
       {48, "FF", "FF", true},                                 // no rule
       {72, "16FCFFFF", "01000000", true},                     // -1002 -> 1
       {100, "00000080", "DD580700", true},                    // most negative i32 -> 481501
@@ -80,6 +75,21 @@ TEST(GameConfig, CheckRulesTakeTheAbsoluteValueModuloN) {
         << row.at << " " << row.in;
   }
   EXPECT_EQ(GameConfig_Defaults(), asRecord(kDefaults));
+}
+
+// Every byte 0x80 + 7 x offset (mod 256), checked: each rule's offset and modulus shows.
+TEST(GameConfig, CheckRulesOnEveryCheckedField) {
+  GameConfigRecord r;
+  for (std::size_t i = 0; i < r.size(); ++i) r[i] = static_cast<std::uint8_t>(0x80 + i * 7);
+  EXPECT_FALSE(GameConfig_Check(r));
+  EXPECT_EQ(Bytes(r.begin(), r.end()), hex("80878E95000100B100010001D4DB06E9F0F7FE050C131A21282F363D444B5259"
+                                           "00676E757C838A91989FA6ADB4BBC2C9D00D141B22293001080F161D242B3239"
+                                           "40474E5501086A71E20200006B020000B0B7BEC5CCD3DAE13239F6FDA4020000"
+                                           "1B03000029830C00585F666D747B828990979EA5ACB3BAC1C8CFD6DDE4EBF2F9"
+                                           "809F00005400000000B060F3545B626970777E858C939AA1A8AFB6BDC4CBD259"
+                                           "E0E7EEF5FC030A11181F262D343B4249AC5F0A00CA5D0A00888F969DA4ABB2B9"
+                                           "C0C7CED5DCE3EAF1F8FF060D141B222930373E454C535A61686F767D848B9299"
+                                           "A0A7AEB5BCC3CAD1D8DFE6EDF4FB0209"));
 }
 
 TEST(GameConfig, IniLoadsAValidFileAndReplacesAnyOther) {
