@@ -24,18 +24,6 @@ constexpr const char* kFund12 =
 
 constexpr std::size_t kRow = 22640, kRowSize = 80;
 
-std::vector<std::string> splitCrLf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t at = 0;
-  while (at < text.size()) {
-    const auto end = text.find("\r\n", at);
-    lines.push_back(text.substr(at, end - at));
-    if (end == std::string::npos) break;
-    at = end + 2;
-  }
-  return lines;
-}
-
 TEST(FundModes, AMissingFileIsWrittenFromTheDefaults) {
   test::ConfigFixture f;
   GameRecord record;
@@ -43,7 +31,7 @@ TEST(FundModes, AMissingFileIsWrittenFromTheDefaults) {
 
   const std::string text = f.fs.text(f.names.PathFundModes);
   ASSERT_EQ(text.substr(text.size() - 2), "\r\n");
-  const auto lines = splitCrLf(text);
+  const auto lines = test::crLfLines(text);
   ASSERT_EQ(lines.size(), 14u);
   EXPECT_EQ(lines[0], kFund0);
   EXPECT_EQ(lines[1], kFund1);

@@ -11,28 +11,22 @@ using test::record;
 using test::RecordingEffects;
 
 TEST(FrameAccept, ChecksumComparesOnlyTheLowSevenBitsOfTheSum) {
-  struct Row {
-    const char* what;
-    std::size_t offset;
-    int delta;  // added to the byte after sealing
-    bool accepted;
-  };
-  const Row rows[] = {
-      {"a change of exactly 128 in one byte is not noticed", 5, 128, true},
-      {"a change of 1 is", 5, 1, false},
-      {"a change of 127 is", 5, 127, false},
-      {"the checksum byte with bit 7 set never matches", 25, 128, false},
-      {"bytes past the used length are not covered", 30, 1, true},
-  };
-  for (const Row& row : rows) {
+  // Added to one byte of block 1 after sealing: offset, delta, still accepted.
+  const std::tuple<std::size_t, int, bool> rows[] = {
+      {5, 128, true},  // a change of exactly 128 in one byte is not noticed
+      {5, 1, false},
+      {5, 127, false},
+      {25, 128, false},  // the checksum byte with bit 7 set never matches
+      {30, 1, true}};    // bytes past the used length are not covered
+  for (const auto& [offset, delta, accepted] : rows) {
     NullFrameEffects effects;
     Frame frame(effects);
-    acceptRecord(frame, record({{1, {0x33}}, {5, {0x10}}}));
-    FrameBytes next = record({{1, {0x44}}, {5, {0x20}}});
-    next[row.offset] = static_cast<std::uint8_t>(next[row.offset] + row.delta);
+    acceptRecord(frame, hexRecord({{1, "33"}, {5, "10"}}));
+    FrameBytes next = hexRecord({{1, "44"}, {5, "20"}});
+    next[offset] = static_cast<std::uint8_t>(next[offset] + delta);
     acceptRecord(frame, next);
-    EXPECT_EQ(frame.BlockValid(1), row.accepted) << row.what;
-    EXPECT_EQ(frame.LOP(), row.accepted ? 44 : 33) << row.what;
+    EXPECT_EQ(frame.BlockValid(1), accepted) << offset << " " << delta;
+    EXPECT_EQ(frame.LOP(), accepted ? 44 : 33) << offset << " " << delta;
   }
 }
 
@@ -200,11 +194,9 @@ TEST(FrameAccept, FlagsFollowTheAcceptedSettingsBlock) {
   NullFrameEffects effects;
   Frame frame(effects);
   acceptRecord(frame, record({{kOffsetFlags, {0x40}}}));
-  EXPECT_TRUE(frame.BingoPhase());
-  EXPECT_TRUE(frame.HintSwitch());
+  EXPECT_TRUE(frame.BingoPhase() && frame.HintSwitch());
   acceptRecord(frame, record({{kOffsetFlags, {0xBF}}}));  // every bit but 6
-  EXPECT_FALSE(frame.BingoPhase());
-  EXPECT_FALSE(frame.HintSwitch());
+  EXPECT_FALSE(frame.BingoPhase() || frame.HintSwitch());
 
   acceptRecord(frame, record({{kOffsetFlags, {0x40}}}));
   frame.setBingoPhase(false);  // the bought tickets were forgotten
