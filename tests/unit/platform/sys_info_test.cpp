@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fstream>
 #include <memory>
 #include <vector>
 
@@ -81,7 +82,13 @@ TEST(LinuxSystemInfo, VersionFromTheKernelRelease) {
   }
   const LinuxSystemInfo info;
   EXPECT_GT(info.osVersion().major, 2u);
-  EXPECT_GT(info.physicalMemoryBytes(), 64ull << 20);
+  // The whole memory the kernel manages, as /proc/meminfo gives it in kB.
+  std::ifstream meminfo("/proc/meminfo");
+  std::string label;
+  std::uint64_t kilobytes = 0;
+  meminfo >> label >> kilobytes;
+  ASSERT_EQ(label, "MemTotal:");
+  EXPECT_EQ(info.physicalMemoryBytes(), kilobytes * 1024);
 }
 
 TEST(LinuxSystemInfo, HeapStatsCountTheProgramsOwnLiveBlocks) {
