@@ -75,32 +75,6 @@ TEST(CardCheck, NamesWhatIsWrongWithACard) {
   }
 }
 
-TEST(CardCheck, NamesTheCardThatBreaksItsStrip) {
-  auto cards = generateCards(1944, 3);
-  // A valid card in another card's place: every rule of the card holds, only its strip is wrong.
-  for (const auto& [from, into] :
-       {std::pair<std::size_t, std::size_t>{4, 999}, {0, 1}, {1000, 1943}, {1937, 1942}}) {
-    auto bytes = cards;
-    bytes[into] = cards[from];
-    const auto result = checkCardFile(cardFileBytes(bytes));
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.badCard, into + 1) << result.fault;
-  }
-  // The same card twice in different strips is allowed.
-  auto twoStrips = generateCards(12, 3);
-  twoStrips[6] = twoStrips[0];
-  twoStrips[7] = twoStrips[1];
-  EXPECT_FALSE(checkCardFile(cardFileBytes(twoStrips)).ok);
-  const auto repeated = generateCards(6, 3);
-  std::vector<Card> twice(repeated.begin(), repeated.end());
-  twice.insert(twice.end(), repeated.begin(), repeated.end());
-  EXPECT_TRUE(checkCardFile(cardFileBytes(twice)).ok);
-  const auto bytes = cardFileBytes(repeated);
-  EXPECT_EQ(checkCardFile({}).fault, "the file holds no card");
-  EXPECT_EQ(checkCardFile(std::span(bytes).first(bytes.size() - 1)).fault,
-            "89 bytes are not a whole number of 15-byte cards");
-}
-
 class TicketBaseTool : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -26,17 +26,6 @@ FrameState sampleState(std::uint8_t protokol) {
   return s;
 }
 
-TEST(Bcd, EncodesTwoDigitsPerByteAndCapsAtTheFieldsDigits) {
-  const std::pair<std::uint32_t, const char*> rows[] = {
-      {0, "00"},     {10, "10"},         {99, "99"},          {100, "99"},
-      {350, "0350"}, {123456, "123456"}, {1000000, "999999"}, {24192, "00024192"}};
-  for (const auto& [value, bytes] : rows) {
-    std::vector<std::uint8_t> run(hex(bytes).size(), 0xEE);
-    bcdEncode(run, value);
-    EXPECT_EQ(run, hex(bytes)) << value;
-  }
-}
-
 // Literal bytes of both layouts, checksums included where a block is given whole.
 TEST(FrameEncoder, EveryFieldSitsAtItsOffsetInBothLayouts) {
   struct Row {

@@ -53,14 +53,6 @@ TEST_F(HostFilesTest, WritingInPlaceOverwritesTheFirstRecordOnly) {
   EXPECT_FALSE(std::filesystem::exists(frame + ".tmp"));
 }
 
-TEST_F(HostFilesTest, FailuresNameThePathAndMissingFilesNeedNoRemoving) {
-  const std::string nowhere = path("no/such/folder/Frame.dat");
-  EXPECT_FALSE(m_files.writeInPlace(nowhere, newRecord()));
-  EXPECT_NE(m_files.lastError().find(nowhere), std::string::npos) << m_files.lastError();
-  EXPECT_FALSE(m_files.writeAtomic(nowhere, newRecord()));
-  EXPECT_TRUE(m_files.removeFile(path("Off1.txt")));
-}
-
 class CountingPacer : public Pacer {
  public:
   std::vector<std::int64_t> waits;
