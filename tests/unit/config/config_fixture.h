@@ -43,7 +43,9 @@ inline std::vector<std::string> crLfLines(const std::string& text, std::size_t s
 }
 
 // The trace log's messages, without their time stamps ("HH:MM:SS> ").
-inline std::vector<std::string> traceMessages(const FakeFileSystem& fs) { return crLfLines(fs.text(kTracePath), 10); }
+inline std::vector<std::string> traceMessages(const FakeFileSystem& fs) {
+  return crLfLines(fs.text(kTracePath), 10);
+}
 
 struct ConfigFixture {
   ConfigFixture() {
