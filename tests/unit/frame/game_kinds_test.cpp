@@ -76,10 +76,14 @@ TEST(GameKinds, FileComesFromTheShareOnlyWhenTheServerAnswers) {
 }
 
 TEST(GameKinds, ReadOrCloseFailureRestoresTheBuiltIns) {
+  // FileOp::Read: the read fails after the first line.
   for (FileOp op : {FileOp::Open, FileOp::Read, FileOp::Close}) {
     test::FakeFileSystem fs;
-    fs.addTextFile("cVIw.Txt", "1 0 LOCAL\r\n");
-    fs.fail(op, "cVIw.Txt", EIO);
+    fs.addTextFile("cVIw.Txt", "1 0 LOCAL\r\n2 0 OTHER\r\n");
+    if (op == FileOp::Read)
+      fs.shortenReads("cVIw.Txt", 11, EIO);
+    else
+      fs.fail(op, "cVIw.Txt", EIO);
     GameKinds kinds;
     kinds.GameKinds_Load(fs, false, "\\\\SRV\\net");
     EXPECT_EQ(kinds.entry(0).shortName, "F1") << static_cast<int>(op);
