@@ -1,9 +1,11 @@
 #include "platform/linux_file_system.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <functional>
 
@@ -110,6 +112,44 @@ TEST_F(LinuxFileSystemTest, WriteReplacesTheWholeFileAndLeavesNoTemporary) {
   EXPECT_EQ(tmp.read("c/CfgW/ProtklW.cfg"), "8");
   EXPECT_EQ(entriesOf(tmp / "c/CfgW"), (std::vector<std::string>{"ProtklW.cfg"}));
   EXPECT_EQ(tmp.read("c/CfgC2.cfg"), "first version");
+}
+
+// A file-size limit stands in for a full disk: the write fails with its code,
+// the old file stays whole and no temporary is left.
+TEST_F(LinuxFileSystemTest, AFullDiskRefusesTheWriteAndKeepsTheOldFile) {
+  tmp.file("c/CfgW/CfgC2.cfg", "old");
+  tmp.file("c/CfgW/Log.txt", "old");
+  rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 100;
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  const IoStatus written = fs.writeFile("C:\\CfgW\\CfgC2.cfg", std::vector<std::uint8_t>(200, 'x'));
+  const IoStatus appended = fs.appendFile("C:\\CfgW\\Log.txt", std::string(200, 'x'));
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_EQ(written.code, EFBIG);
+  EXPECT_EQ(appended.code, EFBIG);
+  EXPECT_EQ(tmp.read("c/CfgW/CfgC2.cfg"), "old");
+  EXPECT_EQ(entriesOf(tmp / "c/CfgW"), (std::vector<std::string>{"CfgC2.cfg", "Log.txt"}));
+}
+
+// A console started without standard input gets descriptor 0 for its first file.
+TEST_F(LinuxFileSystemTest, ReadDeliversTheFileAlsoOnDescriptorZero) {
+  tmp.file("c/Frame.dat", "F");
+  const int savedInput = ::dup(0);
+  ::close(0);
+  std::unique_ptr<ReadFile> file;
+  const IoStatus opened = fs.openRead("C:\\Frame.dat", file);
+  std::uint8_t buffer[4];
+  std::size_t got = 0;
+  const IoStatus read = file ? file->read(buffer, got) : IoStatus{EBADF};
+  const IoStatus closed = file ? file->close() : IoStatus{EBADF};
+  ::dup2(savedInput, 0);
+  ::close(savedInput);
+  EXPECT_TRUE(opened.ok() && read.ok() && closed.ok()) << read.code << " " << closed.code;
+  EXPECT_EQ(got, 1u);
 }
 
 TEST_F(LinuxFileSystemTest, AppendCreatesThenAppends) {
