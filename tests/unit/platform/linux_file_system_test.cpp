@@ -82,7 +82,10 @@ TEST_F(LinuxFileSystemTest, RefusalsCarryTheErrnoCodeLikeTheFake) {
   // A named pipe would block the tick forever; it is no file to read.
   ASSERT_EQ(::mkfifo((tmp / "c/Data/pipe").c_str(), 0600), 0);
   EXPECT_EQ(fs.openRead("C:\\Data\\pipe", file).code, EINVAL);
-  EXPECT_EQ(fs.openRead(std::string("C:\\Data\\File.txt\0x", 19), file).code, EINVAL);
+  const std::string withNul("C:\\Data\\File.txt\0x", 19);
+  EXPECT_EQ(fs.openRead(withNul, file).code, EINVAL);
+  EXPECT_EQ(fs.moveFile("C:\\Data\\File.txt", withNul).code, EINVAL);
+  EXPECT_EQ(fs.moveFile(withNul, "C:\\Data\\b").code, EINVAL);
   // Nothing was left behind by the refused writes and copies.
   EXPECT_EQ(entriesOf(tmp / "c/Data"), (std::vector<std::string>{"File.txt", "Folder", "pipe"}));
 }
