@@ -18,8 +18,6 @@ TEST(FrameRecord, AllZeroRecordDecodesAsNothingNarrowAndFirstKind) {
   for (int block = 1; block <= 8; ++block) EXPECT_TRUE(frame.BlockValid(block)) << block;
   EXPECT_FALSE(frame.IsWide());
   EXPECT_EQ(frame.LOP() + frame.MxL() + frame.KUG() + frame.PRO() + frame.BON() + frame.CEN(), 0);
-  EXPECT_EQ(frame.VIShortName(), "F1");
-  EXPECT_EQ(frame.VILongName(), "FIXNA 1");
   EXPECT_EQ(frame.TicketBaseSize(), 1944);
   EXPECT_EQ(frame.SoldCount(), 0);
   EXPECT_FALSE(frame.BingoPhase());

@@ -102,13 +102,6 @@ TEST(Logs, ReportsFollowEachOtherOnOneLineCutAtSixty) {
   EXPECT_EQ(fs.text("261206.Txt"), "09:30:15> " + sixty + "\r\n");
   EXPECT_EQ(fs.text(kTrace), "09:30:16> Ne postoji folder: \r\n");
   EXPECT_TRUE(fs.hasFolder("C:\\Orma\\Bingo\\Arh\\Log"));
-
-  // Without the installation the report goes to the working directory.
-  test::FakeFileSystem bare;
-  Logs bareLogs(bare, clock, kProgram);
-  bareLogs.Report_Error("Ne mogu da napravim folder: C:\\Orma\\Bingo\\Arh");
-  EXPECT_EQ(bare.text("LogApp.txt"), "  1206 09:30:16> Ne mogu da napravim folder: C:\\Orma\\Bingo\\Arh");
-  EXPECT_TRUE(bare.folderPaths().empty());
 }
 
 TEST(Logs, ARefusedAppendLosesTheEntryButNeverTheLog) {
