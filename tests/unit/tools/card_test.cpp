@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <numeric>
 #include <set>
 #include <sstream>
@@ -12,6 +8,7 @@
 #include "common/card_check.h"
 #include "common/card_generator.h"
 #include "common/ticket_base_command.h"
+#include "unit/platform/temp_folder.h"
 
 namespace bingo::tools {
 namespace {
@@ -75,41 +72,22 @@ TEST(CardCheck, NamesWhatIsWrongWithACard) {
   }
 }
 
-class TicketBaseTool : public ::testing::Test {
- protected:
-  void SetUp() override {
-    m_dir = std::filesystem::temp_directory_path() / ("ticket-base-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(m_dir);
-  }
-  void TearDown() override { std::filesystem::remove_all(m_dir); }
-  int run(std::vector<std::string> args) {
-    m_out.str("");
-    m_err.str("");
-    return runTicketBase(args, m_out, m_err);
-  }
-  std::filesystem::path m_dir;
-  std::ostringstream m_out, m_err;
-};
+TEST(TicketBaseTool, GeneratesACheckableBaseAndRejectsOneWrongCardByNumber) {
+  test::TempFolder tmp;
+  const std::string file = tmp / "A1944.3x5";
+  std::ostringstream out, err;
+  ASSERT_EQ(runTicketBase({"generate", "--cards", "1944", "--seed", "1", file}, out, err), 0) << err.str();
+  out.str("");
+  EXPECT_EQ(runTicketBase({"check", file}, out, err), 0);
+  EXPECT_EQ(out.str(), file + ": 1944 cards, all valid\n");
 
-TEST_F(TicketBaseTool, GeneratesACheckableBaseAndRejectsOneWrongCardByNumber) {
-  const std::string file = (m_dir / "A1944.3x5").string();
-  ASSERT_EQ(run({"generate", "--cards", "1944", "--seed", "1", file}), 0) << m_err.str();
-  EXPECT_EQ(std::filesystem::file_size(file), 29160u);
-  EXPECT_EQ(run({"check", file}), 0) << m_out.str();
-  EXPECT_EQ(m_out.str(), file + ": 1944 cards, all valid\n");
-
-  // Card 17: swap two numbers of its first row.
-  {
-    std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
-    char two[2];
-    f.seekg(16 * 15);
-    f.read(two, 2);
-    std::swap(two[0], two[1]);
-    f.seekp(16 * 15);
-    f.write(two, 2);
-  }
-  EXPECT_EQ(run({"check", file}), 1);
-  EXPECT_EQ(m_out.str().rfind(file + ": card 17: row 1 is not in ascending order", 0), 0u) << m_out.str();
+  std::string bytes = tmp.read("A1944.3x5");
+  ASSERT_EQ(bytes.size(), 29160u);
+  std::swap(bytes[16 * 15], bytes[16 * 15 + 1]);  // card 17: two numbers of its first row
+  tmp.file("A1944.3x5", bytes);
+  out.str("");
+  EXPECT_EQ(runTicketBase({"check", file}, out, err), 1);
+  EXPECT_EQ(out.str().rfind(file + ": card 17: row 1 is not in ascending order", 0), 0u) << out.str();
 }
 
 }  // namespace

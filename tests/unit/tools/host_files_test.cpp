@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,26 +8,22 @@
 #include "common/card_generator.h"
 #include "common/host_files.h"
 #include "common/share_output.h"
+#include "unit/platform/temp_folder.h"
 
 namespace bingo::tools {
 namespace {
 
 class HostFilesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    m_dir = std::filesystem::temp_directory_path() / ("host-files-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(m_dir);
+  std::string path(const std::string& name) const { return m_tmp / name; }
+  std::vector<std::uint8_t> bytesOf(const std::string& file) const {
+    const std::string text = m_tmp.read(file.substr(m_tmp.path().size() + 1));
+    return {text.begin(), text.end()};
   }
-  void TearDown() override { std::filesystem::remove_all(m_dir); }
-  std::string path(const std::string& name) const { return (m_dir / name).string(); }
-  static std::vector<std::uint8_t> bytesOf(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+  void fill(const std::string& file, std::size_t size, std::uint8_t value) const {
+    m_tmp.file(file.substr(m_tmp.path().size() + 1), std::string(size, static_cast<char>(value)));
   }
-  static void fill(const std::string& file, std::size_t size, std::uint8_t value) {
-    std::ofstream(file, std::ios::binary) << std::string(size, static_cast<char>(value));
-  }
-  std::filesystem::path m_dir;
+  test::TempFolder m_tmp;
   HostFiles m_files;
 };
 
