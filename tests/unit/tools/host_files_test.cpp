@@ -7,7 +7,6 @@
 #include "common/card_file_source.h"
 #include "common/card_generator.h"
 #include "common/host_files.h"
-#include "common/share_output.h"
 #include "unit/platform/temp_folder.h"
 
 namespace bingo::tools {
@@ -46,34 +45,6 @@ TEST_F(HostFilesTest, WritingInPlaceOverwritesTheFirstRecordOnly) {
   ASSERT_TRUE(m_files.writeAtomic(frame, newRecord())) << m_files.lastError();
   EXPECT_EQ(bytesOf(frame), newRecord());
   EXPECT_FALSE(std::filesystem::exists(frame + ".tmp"));
-}
-
-class CountingPacer : public Pacer {
- public:
-  std::vector<std::int64_t> waits;
-  void waitMs(std::int64_t ms) override { waits.push_back(ms); }
-};
-
-TEST_F(HostFilesTest, TheShareMapsItsWindowsPathsAndPausesBetweenTornRanges) {
-  CountingPacer pacer;
-  std::vector<std::string> asked;
-  const auto map = [&](const std::string& windowsPath) {
-    asked.push_back(windowsPath);
-    std::string host = windowsPath.substr(2);  // "SRV7\net\..."
-    std::replace(host.begin(), host.end(), '\\', '/');
-    return path(host);
-  };
-  HostShare share("SRV7", map, WriteMode::Torn, pacer, 25);
-  ASSERT_TRUE(share.prepare()) << share.lastError();
-  ASSERT_TRUE(share.writeFrame(newRecord())) << share.lastError();
-  EXPECT_EQ(bytesOf(path("SRV7/net/Frame.dat")), newRecord());
-  EXPECT_EQ(pacer.waits, std::vector<std::int64_t>(384 / HostShare::kTornRange - 1, 25));
-  ASSERT_TRUE(share.putFile("Off2.txt", {}));
-  EXPECT_TRUE(std::filesystem::exists(path("SRV7/net/Off2.txt")));
-  ASSERT_TRUE(share.removeFile("Off2.txt"));
-  EXPECT_FALSE(std::filesystem::exists(path("SRV7/net/Off2.txt")));
-  EXPECT_EQ(asked.front(), "\\\\SRV7\\net");
-  EXPECT_EQ(asked[1], "\\\\SRV7\\net\\Frame.dat");
 }
 
 TEST_F(HostFilesTest, CardFilesAreMadeWhenMissingAndNeverOverwritten) {
