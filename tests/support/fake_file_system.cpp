@@ -115,12 +115,13 @@ std::optional<std::uint64_t> FakeFileSystem::fileSize(const std::string& path) {
 
 class FakeReadFile : public ReadFile {
  public:
-  FakeReadFile(FakeFileSystem& fs, std::string path, std::vector<std::uint8_t> bytes)
-      : m_fs(fs), m_path(std::move(path)), m_bytes(std::move(bytes)) {}
+  FakeReadFile(FakeFileSystem& fs, std::string path, std::vector<std::uint8_t> bytes, int endCode)
+      : m_fs(fs), m_path(std::move(path)), m_bytes(std::move(bytes)), m_endCode(endCode) {}
   IoStatus read(std::span<std::uint8_t> buffer, std::size_t& got) override {
     m_fs.note(FileOp::Read, m_path);
     got = 0;
     if (int code = m_fs.failure(FileOp::Read, m_path)) return {code};
+    if (m_pos == m_bytes.size() && m_endCode) return {m_endCode};
     got = std::min(buffer.size(), m_bytes.size() - m_pos);
     std::copy_n(m_bytes.begin() + static_cast<std::ptrdiff_t>(m_pos), got, buffer.begin());
     m_pos += got;
@@ -135,6 +136,7 @@ class FakeReadFile : public ReadFile {
   FakeFileSystem& m_fs;
   std::string m_path;
   std::vector<std::uint8_t> m_bytes;  // a snapshot taken at the open
+  int m_endCode;
   std::size_t m_pos = 0;
 };
 
@@ -146,31 +148,28 @@ IoStatus FakeFileSystem::openRead(const std::string& path, std::unique_ptr<ReadF
   auto it = m_files.find(k);
   if (it == m_files.end()) return {m_folders.count(k) ? EISDIR : ENOENT};
   auto bytes = it->second.bytes;
-  if (auto lim = m_readLimits.find(k); lim != m_readLimits.end() && bytes.size() > lim->second)
-    bytes.resize(lim->second);
-  file = std::make_unique<FakeReadFile>(*this, path, std::move(bytes));
+  int endCode = 0;
+  if (auto lim = m_readLimits.find(k); lim != m_readLimits.end() && bytes.size() > lim->second.first) {
+    bytes.resize(lim->second.first);
+    endCode = lim->second.second;
+  }
+  file = std::make_unique<FakeReadFile>(*this, path, std::move(bytes), endCode);
   return {};
 }
 
 IoStatus FakeFileSystem::writeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
   note(FileOp::Write, path);
-  if (int code = failure(FileOp::Write, path)) return {code};
-  const std::string k = key(path);
-  if (!folderExists(parentOf(k))) return {ENOENT};
-  if (m_folders.count(k)) return {EISDIR};
-  auto it = m_files.find(k);
-  if (it == m_files.end()) {
-    m_fileOrder.push_back(path);
-    m_files[k] = File{path, {bytes.begin(), bytes.end()}};
-  } else {
-    it->second.bytes.assign(bytes.begin(), bytes.end());
-  }
-  return {};
+  return store(FileOp::Write, path,
+               std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 IoStatus FakeFileSystem::appendFile(const std::string& path, std::string_view text) {
   note(FileOp::Append, path);
-  if (int code = failure(FileOp::Append, path)) return {code};
+  return store(FileOp::Append, path, text);
+}
+
+IoStatus FakeFileSystem::store(FileOp op, const std::string& path, std::string_view bytes) {
+  if (int code = failure(op, path)) return {code};
   const std::string k = key(path);
   if (!folderExists(parentOf(k))) return {ENOENT};
   if (m_folders.count(k)) return {EISDIR};
@@ -179,7 +178,8 @@ IoStatus FakeFileSystem::appendFile(const std::string& path, std::string_view te
     m_fileOrder.push_back(path);
     it = m_files.emplace(k, File{path, {}}).first;
   }
-  it->second.bytes.insert(it->second.bytes.end(), text.begin(), text.end());
+  if (op == FileOp::Write) it->second.bytes.clear();
+  it->second.bytes.insert(it->second.bytes.end(), bytes.begin(), bytes.end());
   return {};
 }
 
@@ -219,34 +219,27 @@ std::optional<std::vector<std::string>> FakeFileSystem::listFiles(const std::str
 }
 
 IoStatus FakeFileSystem::moveFile(const std::string& from, const std::string& to) {
-  note(FileOp::Move, from);
-  if (m_recording) m_touches.push_back({FileOp::Move, to});
-  if (int code = failure(FileOp::Move, from)) return {code};
-  if (int code = failure(FileOp::Move, to)) return {code};
-  auto it = m_files.find(key(from));
-  if (it == m_files.end()) return {m_folders.count(key(from)) ? EISDIR : ENOENT};
-  if (!folderExists(parentOf(key(to)))) return {ENOENT};
-  if (folderExists(key(to))) return {EISDIR};
-  auto bytes = std::move(it->second.bytes);
-  m_files.erase(it);
-  const std::string k = key(to);
-  if (!m_files.count(k)) m_fileOrder.push_back(to);
-  m_files[k] = File{to, std::move(bytes)};
-  return {};
+  return transfer(FileOp::Move, from, to);
 }
 
 IoStatus FakeFileSystem::copyFile(const std::string& from, const std::string& to) {
-  note(FileOp::Copy, from);
-  if (m_recording) m_touches.push_back({FileOp::Copy, to});
-  if (int code = failure(FileOp::Copy, from)) return {code};
-  if (int code = failure(FileOp::Copy, to)) return {code};
+  return transfer(FileOp::Copy, from, to);
+}
+
+IoStatus FakeFileSystem::transfer(FileOp op, const std::string& from, const std::string& to) {
+  note(op, from);
+  if (m_recording) m_touches.push_back({op, to});
+  if (int code = failure(op, from)) return {code};
+  if (int code = failure(op, to)) return {code};
   auto it = m_files.find(key(from));
   if (it == m_files.end()) return {m_folders.count(key(from)) ? EISDIR : ENOENT};
   if (!folderExists(parentOf(key(to)))) return {ENOENT};
   if (folderExists(key(to))) return {EISDIR};
+  auto bytes = it->second.bytes;
+  if (op == FileOp::Move) m_files.erase(it);
   const std::string k = key(to);
   if (!m_files.count(k)) m_fileOrder.push_back(to);
-  m_files[k] = File{to, it->second.bytes};
+  m_files[k] = File{to, std::move(bytes)};
   return {};
 }
 

@@ -26,8 +26,11 @@ class FakeFileSystem : public FileSystem {
   // Refuses `op` on `path` (or on every path when path is "*") with errno `code`.
   void fail(FileOp op, const std::string& path, int code = EACCES);
   void clearFailures() { m_failures.clear(); }
-  // A read of this file delivers at most `limit` bytes in total, then reports end of file.
-  void shortenReads(const std::string& path, std::size_t limit) { m_readLimits[key(path)] = limit; }
+  // A read of this file delivers at most `limit` bytes in total, then reports
+  // end of file, or fails with errno `code` when one is given.
+  void shortenReads(const std::string& path, std::size_t limit, int code = 0) {
+    m_readLimits[key(path)] = {limit, code};
+  }
 
   // Inspection.
   bool hasFile(const std::string& path) const { return m_files.count(key(path)) != 0; }
@@ -74,6 +77,8 @@ class FakeFileSystem : public FileSystem {
   friend class FakeReadFile;
 
   int failure(FileOp op, const std::string& path) const;
+  IoStatus store(FileOp op, const std::string& path, std::string_view bytes);    // a write or an append
+  IoStatus transfer(FileOp op, const std::string& from, const std::string& to);  // a move or a copy
   bool folderExists(const std::string& normalisedKey) const;
   static bool isRoot(const std::string& normalisedKey);
   void note(FileOp op, const std::string& path) {
@@ -85,7 +90,7 @@ class FakeFileSystem : public FileSystem {
   std::map<std::string, std::string> m_folders;  // key -> path as given
   std::vector<std::string> m_fileOrder, m_folderOrder;
   std::map<std::pair<FileOp, std::string>, int> m_failures;
-  std::map<std::string, std::size_t> m_readLimits;
+  std::map<std::string, std::pair<std::size_t, int>> m_readLimits;
   std::map<FileOp, int> m_counts;
   bool m_recording = false;
   std::vector<Touch> m_touches;

@@ -29,19 +29,22 @@ inline FileNames configFileNames() {
   return n;
 }
 
-// The trace log's messages, without their time stamps.
-inline std::vector<std::string> traceMessages(const FakeFileSystem& fs) {
+// The CR LF lines of a text, each without its first `skip` characters.
+inline std::vector<std::string> crLfLines(const std::string& text, std::size_t skip = 0) {
   std::vector<std::string> out;
-  const std::string text = fs.text(kTracePath);
-  std::size_t at = 0;
-  while (at < text.size()) {
+  for (std::size_t at = 0; at < text.size();) {
     const auto end = text.find("\r\n", at);
     const std::string line = text.substr(at, end - at);
-    out.push_back(line.size() >= 10 ? line.substr(10) : line);  // "HH:MM:SS> "
+    out.push_back(line.size() >= skip ? line.substr(skip) : line);
     if (end == std::string::npos) break;
     at = end + 2;
   }
   return out;
+}
+
+// The trace log's messages, without their time stamps ("HH:MM:SS> ").
+inline std::vector<std::string> traceMessages(const FakeFileSystem& fs) {
+  return crLfLines(fs.text(kTracePath), 10);
 }
 
 struct ConfigFixture {

@@ -6,100 +6,89 @@
 
 #include "config/record_files.h"
 #include "config_fixture.h"
+#include "support/hex.h"
 
 namespace bingo {
 namespace {
 
-// The default record, byte by byte from the record's table.
-GameConfigRecord literalDefaults() {
+using Bytes = std::vector<std::uint8_t>;
+using test::hex;
+
+// The bytes at `at` replaced by `bytes`, on top of `base`.
+Bytes patched(Bytes base, std::initializer_list<std::pair<std::size_t, const char*>> changes) {
+  for (const auto& [at, text] : changes) {
+    const Bytes run = hex(text);
+    std::copy(run.begin(), run.end(), base.begin() + static_cast<std::ptrdiff_t>(at));
+  }
+  return base;
+}
+
+// The default record, byte by byte: card counts 1944, 5952, 2000, 24192 at
+// 22, 150, 10 and 15000000 at 128, 0.2, 0.4, 0.4 at 152.
+const Bytes kDefaults =
+    patched(Bytes(kGameConfigSize, 0), {{0, "02 4332"},
+                                        {8, "01"},
+                                        {22, "9807 4017 D007 805E"},
+                                        {88, "3439"},
+                                        {108, "01"},
+                                        {128, "96000000 0A000000 C0E1E400"},
+                                        {152, "9A9999999999C93F 9A9999999999D93F 9A9999999999D93F"},
+                                        {192, "01 01 00 01 00 01 01 00 01"},
+                                        {208, "01 01 01"}});
+
+GameConfigRecord asRecord(const Bytes& bytes) {
   GameConfigRecord r{};
-  const std::pair<std::size_t, std::vector<std::uint8_t>> bytes[] = {
-      {0, {0x02, 'C', '2'}},
-      {8, {0x01}},
-      {22, {0x98, 0x07, 0x40, 0x17, 0xD0, 0x07, 0x80, 0x5E}},  // 1944, 5952, 2000, 24192
-      {88, {0x34, 0x39}},
-      {108, {0x01}},
-      {128, {0x96, 0x00, 0x00, 0x00, 0x0A, 0x00, 0x00, 0x00, 0xC0, 0xE1, 0xE4, 0x00}},  // 150, 10, 15000000
-      {152, {0x9A, 0x99, 0x99, 0x99, 0x99, 0x99, 0xC9, 0x3F}},                          // 0.2
-      {160, {0x9A, 0x99, 0x99, 0x99, 0x99, 0x99, 0xD9, 0x3F}},                          // 0.4
-      {168, {0x9A, 0x99, 0x99, 0x99, 0x99, 0x99, 0xD9, 0x3F}},                          // 0.4
-      {192, {0x01, 0x01, 0x00, 0x01, 0x00, 0x01, 0x01, 0x00, 0x01}},
-      {208, {0x01, 0x01, 0x01}},
-  };
-  for (const auto& [at, run] : bytes) std::memcpy(r.data() + at, run.data(), run.size());
+  std::copy(bytes.begin(), bytes.end(), r.begin());
   return r;
-}
-
-std::vector<std::uint8_t> withBytes(std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>> changes,
-                                    std::size_t size = kGameConfigSize) {
-  const GameConfigRecord base = literalDefaults();
-  std::vector<std::uint8_t> file(base.begin(), base.end());
-  file.resize(size);
-  for (const auto& [at, run] : changes) std::memcpy(file.data() + at, run.data(), run.size());
-  return file;
-}
-
-TEST(GameConfig, DefaultsAreTheLiteralRecordAndPassTheCheck) {
-  GameConfigRecord r = GameConfig_Defaults();
-  EXPECT_EQ(r, literalDefaults());
-  EXPECT_TRUE(GameConfig_Check(r));
-  EXPECT_EQ(r, literalDefaults());
 }
 
 TEST(GameConfig, CheckRulesTakeTheAbsoluteValueModuloN) {
   struct Row {
-    const char* what;
-    std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>> in;
     std::size_t at;
-    std::vector<std::uint8_t> expected;
+    const char* in;
+    const char* expected;  // at `at`, or at 136 for the rows changing offset 128
     bool valid;
   };
   const Row rows[] = {
-      {"offset 8 = 3", {{8, {3}}}, 8, {1}, true},
-      {"offset 9 mod 5", {{9, {7}}}, 9, {2}, true},
-      {"offset 14 mod 10", {{14, {25}}}, 14, {5}, true},
-      {"offset 63 mod 101", {{63, {202}}}, 63, {0}, true},
-      {"offset 69 mod 91", {{69, {200}}}, 69, {18}, true},
-      {"offset 89 mod 91", {{89, {0xFF}}}, 89, {73}, true},
-      {"offset 48 has no rule", {{48, {0xFF}}}, 48, {0xFF}, true},
-      {"i32 at 72, negative", {{72, {0x16, 0xFC, 0xFF, 0xFF}}}, 72, {0x01, 0x00, 0x00, 0x00}, true},  // -1002
-      {"most negative i32 at 100",
-       {{100, {0x00, 0x00, 0x00, 0x80}}},
-       100,
-       {0xDD, 0x58, 0x07, 0x00},
-       true},                                                                               // 481501
-      {"offset 132 mod 1000", {{132, {0xC4, 0x09, 0, 0}}}, 132, {0xF4, 0x01, 0, 0}, true},  // 2500 -> 500
-      {"offset 128 = 7", {{128, {7, 0, 0, 0}}}, 136, {0x60, 0xAE, 0x0A, 0x00}, true},       // 700000
-      {"offset 128 = -7",
-       {{128, {0xF9, 0xFF, 0xFF, 0xFF}}},
-       128,
-       {7, 0, 0, 0, 10, 0, 0, 0, 0x60, 0xAE, 0x0A, 0x00},
-       true},
-      {"offset 128 = 99999 keeps the low 32 bits of 136",
-       {{128, {0x9F, 0x86, 0x01, 0x00}}},
-       136,
-       {0x60, 0x5D, 0x0A, 0x54},
-       true},  // 9999900000 mod 2^32
-      {"f64 at 152 made positive",
-       {{152, {0, 0, 0, 0, 0, 0, 0xE0, 0xBF}}},
-       152,
-       {0, 0, 0, 0, 0, 0, 0xE0, 0x3F},
-       true},
-      {"type 0 count 5", {{22, {5, 0}}}, 22, {5, 0}, false},
-      {"type 0 count 10", {{22, {10, 0}}}, 22, {10, 0}, true},
-      {"type 1 count 10001", {{24, {0x11, 0x27}}}, 24, {0x11, 0x27}, false},
-      {"type 1 count 10000", {{24, {0x10, 0x27}}}, 24, {0x10, 0x27}, true},
-      {"type 2 count is no part of the test", {{26, {5, 0}}}, 26, {5, 0}, true},
+      {0, "024332", "024332", true},  // the defaults pass as they are
+
+      {48, "FF", "FF", true},                                 // no rule
+      {72, "16FCFFFF", "01000000", true},                     // -1002 -> 1
+      {100, "00000080", "DD580700", true},                    // most negative i32 -> 481501
+      {128, "F9FFFFFF", "07000000 0A000000 60AE0A00", true},  // -7: 7, then 700000 at 136
+      {128, "9F860100", "9F860100 0A000000 605D0A54", true},  // 99999: the low 32 bits of 9999900000
+      {152, "000000000000E0BF", "000000000000E03F", true},    // f64 made positive
+      {22, "0500", "0500", false},                            // type 0 count 5
+      {22, "0A00", "0A00", true},
+      {24, "1127", "1127", false},  // type 1 count 10001
+      {24, "1027", "1027", true},
+      {26, "0500", "0500", true},  // type 2 count is no part of the test
   };
   for (const Row& row : rows) {
-    const auto file = withBytes(row.in);
-    GameConfigRecord r;
-    std::copy(file.begin(), file.end(), r.begin());
-    EXPECT_EQ(GameConfig_Check(r), row.valid) << row.what;
-    EXPECT_EQ(std::vector<std::uint8_t>(r.begin() + row.at, r.begin() + row.at + row.expected.size()),
-              row.expected)
-        << row.what;
+    GameConfigRecord r = asRecord(patched(kDefaults, {{row.at, row.in}}));
+    EXPECT_EQ(GameConfig_Check(r), row.valid) << row.at << " " << row.in;
+    const Bytes expected = hex(row.expected);
+    EXPECT_EQ(Bytes(r.begin() + static_cast<std::ptrdiff_t>(row.at),
+                    r.begin() + static_cast<std::ptrdiff_t>(row.at + expected.size())),
+              expected)
+        << row.at << " " << row.in;
   }
+  EXPECT_EQ(GameConfig_Defaults(), asRecord(kDefaults));
+}
+
+// Every byte 0x80 + 7 x offset (mod 256), checked: each rule's offset and modulus shows.
+TEST(GameConfig, CheckRulesOnEveryCheckedField) {
+  GameConfigRecord r;
+  for (std::size_t i = 0; i < r.size(); ++i) r[i] = static_cast<std::uint8_t>(0x80 + i * 7);
+  EXPECT_FALSE(GameConfig_Check(r));
+  EXPECT_EQ(Bytes(r.begin(), r.end()), hex("80878E95000100B100010001D4DB06E9F0F7FE050C131A21282F363D444B5259"
+                                           "00676E757C838A91989FA6ADB4BBC2C9D00D141B22293001080F161D242B3239"
+                                           "40474E5501086A71E20200006B020000B0B7BEC5CCD3DAE13239F6FDA4020000"
+                                           "1B03000029830C00585F666D747B828990979EA5ACB3BAC1C8CFD6DDE4EBF2F9"
+                                           "809F00005400000000B060F3545B626970777E858C939AA1A8AFB6BDC4CBD259"
+                                           "E0E7EEF5FC030A11181F262D343B4249AC5F0A00CA5D0A00888F969DA4ABB2B9"
+                                           "C0C7CED5DCE3EAF1F8FF060D141B222930373E454C535A61686F767D848B9299"
+                                           "A0A7AEB5BCC3CAD1D8DFE6EDF4FB0209"));
 }
 
 TEST(GameConfig, IniLoadsAValidFileAndReplacesAnyOther) {
@@ -110,23 +99,23 @@ TEST(GameConfig, IniLoadsAValidFileAndReplacesAnyOther) {
     std::size_t at;
     std::vector<std::uint8_t> inMemory;
   };
+  Bytes longer = patched(kDefaults, {{8, "00"}}), shorter = longer;
+  longer.resize(241);
+  shorter.resize(239);
   const Row rows[] = {
       {"missing", std::nullopt, true, 8, {1}},
-      {"241 bytes", withBytes({{8, {0}}}, 241), true, 8, {1}},
-      {"239 bytes", withBytes({{8, {0}}}, 239), true, 8, {1}},
-      {"offset 22 is 5", withBytes({{22, {5, 0}}, {14, {4}}}), true, 14, {0}},
-      {"offset 8 is 3", withBytes({{8, {3}}}), false, 8, {1}},
-      {"offset 128 is 7", withBytes({{128, {7, 0, 0, 0}}}), false, 136, {0x60, 0xAE, 0x0A, 0x00}},
+      {"241 bytes", longer, true, 8, {1}},
+      {"239 bytes", shorter, true, 8, {1}},
+      {"offset 22 is 5", patched(kDefaults, {{22, "0500"}, {14, "04"}}), true, 14, {0}},
+      {"offset 8 is 3", patched(kDefaults, {{8, "03"}}), false, 8, {1}},
+      {"offset 128 is 7", patched(kDefaults, {{128, "07000000"}}), false, 136, hex("60AE0A00")},
   };
   for (const Row& row : rows) {
     test::ConfigFixture f;
     if (row.file) f.fs.addFile(f.names.PathGameConfig, *row.file);
     ConfigRecords records;
     GameConfig_Ini(f.io, records);
-    const GameConfigRecord defaults = literalDefaults();
-    const auto expectedFile =
-        row.rewritten ? std::vector<std::uint8_t>(defaults.begin(), defaults.end()) : *row.file;
-    EXPECT_EQ(f.fs.bytes(f.names.PathGameConfig), expectedFile) << row.what;
+    EXPECT_EQ(f.fs.bytes(f.names.PathGameConfig), row.rewritten ? kDefaults : *row.file) << row.what;
     EXPECT_EQ(f.fs.count(FileOp::Write), row.rewritten ? 1 : 0) << row.what;
     EXPECT_EQ(std::vector<std::uint8_t>(records.GameConfig.begin() + row.at,
                                         records.GameConfig.begin() + row.at + row.inMemory.size()),
@@ -142,7 +131,7 @@ TEST(GameConfig, AFailedWriteIsTracedAndTheDefaultsStay) {
   f.fs.fail(FileOp::Write, f.names.PathGameConfig);
   ConfigRecords records;
   GameConfig_Ini(f.io, records);
-  EXPECT_EQ(records.GameConfig, literalDefaults());
+  EXPECT_EQ(records.GameConfig, asRecord(kDefaults));
   EXPECT_EQ(f.trace(),
             (std::vector<std::string>{"Ucitava se: CFG_Ini...",
                                       "Neuspesno snimanje fajla : C:\\Orma\\Bingo\\Arh\\CfgW\\CfgC2.cfg",

@@ -24,18 +24,6 @@ constexpr const char* kFund12 =
 
 constexpr std::size_t kRow = 22640, kRowSize = 80;
 
-std::vector<std::string> splitCrLf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t at = 0;
-  while (at < text.size()) {
-    const auto end = text.find("\r\n", at);
-    lines.push_back(text.substr(at, end - at));
-    if (end == std::string::npos) break;
-    at = end + 2;
-  }
-  return lines;
-}
-
 TEST(FundModes, AMissingFileIsWrittenFromTheDefaults) {
   test::ConfigFixture f;
   GameRecord record;
@@ -43,7 +31,7 @@ TEST(FundModes, AMissingFileIsWrittenFromTheDefaults) {
 
   const std::string text = f.fs.text(f.names.PathFundModes);
   ASSERT_EQ(text.substr(text.size() - 2), "\r\n");
-  const auto lines = splitCrLf(text);
+  const auto lines = test::crLfLines(text);
   ASSERT_EQ(lines.size(), 14u);
   EXPECT_EQ(lines[0], kFund0);
   EXPECT_EQ(lines[1], kFund1);
@@ -67,7 +55,7 @@ TEST(FundModes, LinesAreReadIntoTheFundRows) {
   test::ConfigFixture f;
   f.fs.addTextFile(f.names.PathFundModes, line0 + "\r\n" + line1);
   GameRecord record;
-  std::fill(record.bytes().begin() + 21440, record.bytes().begin() + 26240, std::uint8_t{0xFF});
+  std::fill(record.bytes().begin() + 21439, record.bytes().begin() + 26241, std::uint8_t{0xFF});
   FundModes_Read(f.io, record);
 
   const ByteReader r = record.reader();
@@ -87,7 +75,22 @@ TEST(FundModes, LinesAreReadIntoTheFundRows) {
   // Funds beyond the file stay as cleared.
   EXPECT_EQ(r.i32le(kRow + 2 * kRowSize), 0);
   EXPECT_EQ(r.u8(26239), 0);
+  EXPECT_EQ(r.u8(21439) + r.u8(26240), 2 * 0xFF) << "the bytes around the fund rows are kept";
   EXPECT_EQ(f.fs.count(FileOp::Write), 0);
+  EXPECT_EQ(f.trace(), (std::vector<std::string>{"Ucitava se datoteka RezDefW.txt"}));
+}
+
+TEST(FundModes, FifteenFundsAreReadAndASixteenthLineIsIgnored) {
+  std::string file;
+  for (int i = 0; i < 15; ++i) file += std::to_string(100 + i) + std::string(kFund1).substr(5) + "\r\n";
+  test::ConfigFixture f;
+  f.fs.addTextFile(f.names.PathFundModes, file + "no numbers on the sixteenth line\r\n");
+  GameRecord record;
+  FundModes_Read(f.io, record);
+  EXPECT_EQ(record.reader().i32le(kRow), 100);
+  EXPECT_EQ(record.reader().i32le(kRow + 14 * kRowSize), 114);
+  EXPECT_EQ(record.reader().u8(768 + 14), 8);
+  EXPECT_EQ(record.reader().u8(768 + 15), 0);
   EXPECT_EQ(f.trace(), (std::vector<std::string>{"Ucitava se datoteka RezDefW.txt"}));
 }
 
@@ -179,12 +182,12 @@ TEST(FundDefs, AFailedReadIsReportedAndKeepsTheTables) {
   const Row rows[] = {
       {"13 lines", thirteen, false},
       {"a word for the code", "  xy AA BBBBB CCC\r\n" + thirteen, false},
-      {"read refused", thirteen + thirteen, true},
+      {"read fails in the fourteenth line", thirteen + thirteen, true},
   };
   for (const Row& row : rows) {
     test::ConfigFixture f;
     f.fs.addTextFile(f.names.PathFundDefs, row.file);
-    if (row.readRefused) f.fs.fail(FileOp::Read, f.names.PathFundDefs);
+    if (row.readRefused) f.fs.shortenReads(f.names.PathFundDefs, 13 * 19 + 17, ENOLINK);
     ConfigRecords records;
     FundDefs_Default(records.FundDefs, 0);
     const FundDefinitions before = records.FundDefs;

@@ -6,32 +6,27 @@ namespace bingo {
 namespace {
 
 using test::acceptRecord;
+using test::hexRecord;
 using test::record;
 using test::RecordingEffects;
 
 TEST(FrameAccept, ChecksumComparesOnlyTheLowSevenBitsOfTheSum) {
-  struct Row {
-    const char* what;
-    std::size_t offset;
-    int delta;  // added to the byte after sealing
-    bool accepted;
-  };
-  const Row rows[] = {
-      {"a change of exactly 128 in one byte is not noticed", 5, 128, true},
-      {"a change of 1 is", 5, 1, false},
-      {"a change of 127 is", 5, 127, false},
-      {"the checksum byte with bit 7 set never matches", 25, 128, false},
-      {"bytes past the used length are not covered", 30, 1, true},
-  };
-  for (const Row& row : rows) {
+  // Added to one byte of block 1 after sealing: offset, delta, still accepted.
+  const std::tuple<std::size_t, int, bool> rows[] = {
+      {5, 128, true},  // a change of exactly 128 in one byte is not noticed
+      {5, 1, false},
+      {5, 127, false},
+      {25, 128, false},  // the checksum byte with bit 7 set never matches
+      {30, 1, true}};    // bytes past the used length are not covered
+  for (const auto& [offset, delta, accepted] : rows) {
     NullFrameEffects effects;
     Frame frame(effects);
-    acceptRecord(frame, record({{1, {0x33}}, {5, {0x10}}}));
-    FrameBytes next = record({{1, {0x44}}, {5, {0x20}}});
-    next[row.offset] = static_cast<std::uint8_t>(next[row.offset] + row.delta);
+    acceptRecord(frame, hexRecord({{1, "33"}, {5, "10"}}));
+    FrameBytes next = hexRecord({{1, "44"}, {5, "20"}});
+    next[offset] = static_cast<std::uint8_t>(next[offset] + delta);
     acceptRecord(frame, next);
-    EXPECT_EQ(frame.BlockValid(1), row.accepted) << row.what;
-    EXPECT_EQ(frame.LOP(), row.accepted ? 44 : 33) << row.what;
+    EXPECT_EQ(frame.BlockValid(1), accepted) << offset << " " << delta;
+    EXPECT_EQ(frame.LOP(), accepted ? 44 : 33) << offset << " " << delta;
   }
 }
 
@@ -104,30 +99,24 @@ TEST(FrameAccept, SoldRangesAreMarkedCountedAndHandedOnInRowOrder) {
     std::uint16_t soldCount;
     int marked;
   };
-  using B = std::vector<std::uint8_t>;
   const Row rows[] = {
       {"overlapping rows count a ticket twice",
-       record({{146, B{0x00, 0x01, 0x00, 0x10}}, {151, B{0x00, 0x05, 0x00, 0x12}}}),
+       hexRecord({{146, "0001 0010 00 0005 0012"}}),
        {{1, 10}, {5, 12}},
        18,
        12},
       {"empty rows and first not below last are skipped",
-       record({{156, B{0x00, 0x07, 0x00, 0x07}},
-               {161, B{0x00, 0x09, 0x00, 0x03}},
-               {171, B{0x00, 0x20, 0x00, 0x21}}}),
+       hexRecord({{156, "0007 0007 00 0009 0003"}, {171, "0020 0021"}}),
        {{20, 21}},
        2,
        2},
       {"a range from ticket 0 marks the sentinel inside the table",
-       record({{146, B{0x00, 0x00, 0x00, 0x03}}}),
+       hexRecord({{146, "0000 0003"}}),
        {{0, 3}},
        4,
        4},
       {"capped ends reach the upper sentinel and the count wraps past 65535",
-       record({{146, B{0x00, 0x00, 0x01, 0x99, 0x99, 0x99}},
-               {153, B{0x00, 0x00, 0x01, 0x99, 0x99, 0x99}},
-               {160, B{0x00, 0x00, 0x01, 0x99, 0x99, 0x99}}},
-              true),
+       hexRecord({{146, "000001 999999 00 000001 999999 00 000001 999999"}}, true),
        {{1, 24193}, {1, 24193}, {1, 24193}},
        static_cast<std::uint16_t>(3 * 24193 - 65536),
        24193},
@@ -143,13 +132,11 @@ TEST(FrameAccept, SoldRangesAreMarkedCountedAndHandedOnInRowOrder) {
     for (const SoldRange& r : row.ranges)
       EXPECT_TRUE(frame.Sold()[r.first] && frame.Sold()[r.last]) << row.what;
   }
-}
-
-TEST(FrameAccept, RejectedSoldBlockKeepsSoldAsItWas) {
+  // A rejected block keeps Sold as it was.
   RecordingEffects effects;
   Frame frame(effects);
-  acceptRecord(frame, record({{146, {0x00, 0x01, 0x00, 0x10}}}));
-  FrameBytes next = record({{146, {0x00, 0x01, 0x00, 0x05}}});
+  acceptRecord(frame, hexRecord({{146, "0001 0010"}}));
+  FrameBytes next = hexRecord({{146, "0001 0005"}});
   next[175] ^= 1;
   effects.calls.clear();
   acceptRecord(frame, next);
@@ -181,21 +168,16 @@ TEST(FrameAccept, ResultTellsWhetherTheDrawnBallsChangedOrWereRejected) {
     bool result;
     std::vector<std::string> calls;
   };
-  const FrameBytes base = record({{1, {0x03}}, {49, {0x07}}, {146, {0x00, 0x01, 0x00, 0x02}}});
-  FrameBytes rejected = record({{1, {0x03}}, {49, {0x0F}}});
+  const FrameBytes base = hexRecord({{1, "03"}, {49, "07"}, {146, "0001 0002"}});
+  FrameBytes rejected = hexRecord({{1, "03"}, {49, "0F"}});
   rejected[73] ^= 1;
+  const std::vector<std::string> same{"sold", "board"}, changed{"sold", "board", "changed"};
   const Row rows[] = {
-      {"same record", base, false, {"sold", "board"}},
-      {"only block 1 changed",
-       record({{1, {0x04}}, {49, {0x07}}, {146, {0x00, 0x01, 0x00, 0x02}}}),
-       false,
-       {"sold", "board"}},
-      {"a new ball", record({{49, {0x0F}}}), true, {"sold", "board", "changed"}},
-      {"a byte after the bitmap changed",
-       record({{49, {0x07}}, {72, {0x01}}}),
-       true,
-       {"sold", "board", "changed"}},
-      {"the unread first byte of the block", record({{48, {0x55}}, {49, {0x07}}}), false, {"sold", "board"}},
+      {"same record", base, false, same},
+      {"only block 1 changed", hexRecord({{1, "04"}, {49, "07"}, {146, "0001 0002"}}), false, same},
+      {"a new ball", hexRecord({{49, "0F"}}), true, changed},
+      {"a byte after the bitmap changed", hexRecord({{49, "07"}, {72, "01"}}), true, changed},
+      {"the unread first byte of the block", hexRecord({{48, "55"}, {49, "07"}}), false, same},
       {"drawn-ball block rejected", rejected, true, {"sold"}},
   };
   for (const Row& row : rows) {
@@ -212,11 +194,9 @@ TEST(FrameAccept, FlagsFollowTheAcceptedSettingsBlock) {
   NullFrameEffects effects;
   Frame frame(effects);
   acceptRecord(frame, record({{kOffsetFlags, {0x40}}}));
-  EXPECT_TRUE(frame.BingoPhase());
-  EXPECT_TRUE(frame.HintSwitch());
+  EXPECT_TRUE(frame.BingoPhase() && frame.HintSwitch());
   acceptRecord(frame, record({{kOffsetFlags, {0xBF}}}));  // every bit but 6
-  EXPECT_FALSE(frame.BingoPhase());
-  EXPECT_FALSE(frame.HintSwitch());
+  EXPECT_FALSE(frame.BingoPhase() || frame.HintSwitch());
 
   acceptRecord(frame, record({{kOffsetFlags, {0x40}}}));
   frame.setBingoPhase(false);  // the bought tickets were forgotten

@@ -8,14 +8,13 @@
 namespace bingo {
 namespace {
 
-constexpr const char* kProgram = "C:\\Orma\\Bingo\\Arh\\ClientBingo.exe";
 constexpr const char* kErrorLog = "C:\\Orma\\Bingo\\Arh\\clientbingo.err";
 constexpr const char* kFrameFile = "\\\\SRV7\\net\\Frame.dat";
 
 struct Console {
   test::FakeFileSystem fs;
   test::FakeClock clock;
-  Logs logs{fs, clock, kProgram};
+  Logs logs{fs, clock, "C:\\Orma\\Bingo\\Arh\\ClientBingo.exe"};
   test::RecordingEffects effects;
   Frame frame{effects};
   FrameFile file{fs, logs};
@@ -30,63 +29,45 @@ struct Console {
     return {file.FrameFailCount, file.FrameMissingCount, file.FrameOpenErrCount, file.FrameReadErrCount,
             file.FrameCloseErrCount};
   }
+  void put(const FrameBytes& r, std::size_t size = kFrameSize) {
+    std::vector<std::uint8_t> bytes(r.begin(), r.end());
+    bytes.resize(size, 0x5A);
+    fs.addFile(kFrameFile, bytes);
+  }
 };
 
-std::vector<std::uint8_t> fileBytes(const FrameBytes& r, std::size_t size = kFrameSize) {
-  std::vector<std::uint8_t> bytes(r.begin(), r.end());
-  bytes.resize(size, 0x5A);
-  return bytes;
+std::string logLine(int code, int count) {
+  return "09:30:15:250 IOResult : " + std::to_string(code) + " COUNT " + std::to_string(count) +
+         "  READ \\\\SRV7\\net\\Frame.dat\r\n";
 }
 
 TEST(FrameFile, EveryFailedReadIsCountedLoggedAndLeavesTheStateAlone) {
   struct Row {
     const char* what;
-    std::function<void(test::FakeFileSystem&)> setUp;
+    std::size_t size;  // 0: no file
+    FileOp refused;    // FileOp::Exists: nothing refused
+    int refusedCode;
+    std::size_t readLimit;      // the read fails with refusedCode after this many bytes
     std::vector<int> counters;  // fail, missing, open, read, close
-    int code;
+    int logged;
   };
-  const FrameBytes good = test::record({{1, {0x42}}});
   const Row rows[] = {
-      {"share or file missing", [](test::FakeFileSystem&) {}, {1, 1, 0, 0, 0}, 0},
-      {"open refused",
-       [&](test::FakeFileSystem& fs) {
-         fs.addFile(kFrameFile, fileBytes(good));
-         fs.fail(FileOp::Open, kFrameFile, EACCES);
-       },
-       {1, 0, 1, 0, 0},
-       EACCES},
-      {"383-byte file",
-       [&](test::FakeFileSystem& fs) { fs.addFile(kFrameFile, fileBytes(good, 383)); },
-       {1, 0, 0, 1, 0},
-       EIO},
-      {"read refused",
-       [&](test::FakeFileSystem& fs) {
-         fs.addFile(kFrameFile, fileBytes(good));
-         fs.fail(FileOp::Read, kFrameFile, EIO);
-       },
-       {1, 0, 0, 1, 0},
-       EIO},
-      {"close failed",
-       [&](test::FakeFileSystem& fs) {
-         fs.addFile(kFrameFile, fileBytes(good));
-         fs.fail(FileOp::Close, kFrameFile, EIO);
-       },
-       {1, 0, 0, 0, 1},
-       0},
-      {"short read and close failed",
-       [&](test::FakeFileSystem& fs) {
-         fs.addFile(kFrameFile, fileBytes(good, 100));
-         fs.fail(FileOp::Close, kFrameFile, EBADF);
-       },
-       {1, 0, 0, 1, 1},
-       EIO},
+      {"share or file missing", 0, FileOp::Exists, 0, 0, {1, 1, 0, 0, 0}, 0},
+      {"open refused", 384, FileOp::Open, EACCES, 0, {1, 0, 1, 0, 0}, EACCES},
+      {"383-byte file", 383, FileOp::Exists, 0, 0, {1, 0, 0, 1, 0}, EIO},
+      {"read refused", 384, FileOp::Read, EACCES, 0, {1, 0, 0, 1, 0}, EACCES},
+      {"read fails part-way", 384, FileOp::Exists, ETIMEDOUT, 200, {1, 0, 0, 1, 0}, ETIMEDOUT},
+      {"close failed", 384, FileOp::Close, EIO, 0, {1, 0, 0, 0, 1}, 0},
+      {"short read and close failed", 100, FileOp::Close, EBADF, 0, {1, 0, 0, 1, 1}, EIO},
   };
   for (const Row& row : rows) {
     Console c;
-    FrameBytes before = test::record({{1, {0x17}}});
+    const FrameBytes before = test::record({{1, {0x17}}});
     test::acceptRecord(c.frame, before);
     c.effects.calls.clear();
-    row.setUp(c.fs);
+    if (row.size) c.put(test::record({{1, {0x42}}}), row.size);
+    if (row.refused != FileOp::Exists) c.fs.fail(row.refused, kFrameFile, row.refusedCode);
+    if (row.readLimit) c.fs.shortenReads(kFrameFile, row.readLimit, row.refusedCode);
 
     EXPECT_FALSE(c.tick()) << row.what;
     EXPECT_FALSE(c.file.FrameReadOk) << row.what;
@@ -94,81 +75,35 @@ TEST(FrameFile, EveryFailedReadIsCountedLoggedAndLeavesTheStateAlone) {
     EXPECT_EQ(c.frame.accepted(), before) << row.what;
     EXPECT_EQ(c.frame.readCopy(), before) << row.what;
     EXPECT_TRUE(c.effects.calls.empty()) << row.what;
-    EXPECT_EQ(c.fs.text(kErrorLog), "09:30:15:250 IOResult : " + std::to_string(row.code) +
-                                        " COUNT 1  READ \\\\SRV7\\net\\Frame.dat\r\n")
-        << row.what;
+    EXPECT_EQ(c.fs.text(kErrorLog), logLine(row.logged, 1)) << row.what;
   }
 }
 
-TEST(FrameFile, OnlyTheFirstRecordOfALongerFileIsRead) {
+TEST(FrameFile, FailuresKeepCountingUntilTheFirstRecordOfTheFileIsRead) {
   Console c;
-  const FrameBytes good = test::record({{1, {0x42}}});
-  std::vector<std::uint8_t> bytes = fileBytes(good, 768);
-  c.fs.addFile(kFrameFile, bytes);
-  EXPECT_FALSE(c.tick()) << "the drawn balls did not change";
+  c.tick();
+  c.tick();
+  c.put(FrameBytes{}, 10);
+  c.tick();
+  const FrameBytes good = test::record({{1, {0x42}}, {49, {0x01}}});
+  c.put(good, 768);
+  EXPECT_TRUE(c.tick()) << "ball 1 was drawn";
   EXPECT_TRUE(c.file.FrameReadOk);
   EXPECT_EQ(c.frame.accepted(), good);
-  EXPECT_EQ(c.frame.LOP(), 42);
-  EXPECT_FALSE(c.fs.hasFile(kErrorLog));
-}
-
-TEST(FrameFile, ReadsDeliveredInPiecesMakeOneRecord) {
-  // A share may hand the record over in several reads; only a whole record counts.
-  Console c;
-  const FrameBytes good = test::record({{1, {0x42}}});
-  c.fs.addFile(kFrameFile, fileBytes(good));
-  c.fs.shortenReads(kFrameFile, 384);
-  c.tick();
-  EXPECT_TRUE(c.file.FrameReadOk);
-  c.fs.shortenReads(kFrameFile, 200);
-  c.tick();
-  EXPECT_FALSE(c.file.FrameReadOk);
-  EXPECT_EQ(c.file.FrameReadErrCount, 1);
-}
-
-TEST(FrameFile, FileDeletedAndRecreatedBetweenTicks) {
-  Console c;
-  c.fs.addFile(kFrameFile, fileBytes(test::record({{1, {0x01}}, {49, {0x01}}})));
-  EXPECT_TRUE(c.tick()) << "ball 1 was drawn";
-  c.fs.removeFile(kFrameFile);
-  EXPECT_FALSE(c.tick());
-  EXPECT_EQ(c.file.FrameMissingCount, 1);
-  EXPECT_EQ(c.frame.LOP(), 1);
-  c.fs.addFile(kFrameFile, fileBytes(test::record({{1, {0x02}}, {49, {0x01}}})));
-  EXPECT_FALSE(c.tick()) << "only block 1 changed";
-  EXPECT_TRUE(c.file.FrameReadOk);
-  EXPECT_EQ(c.frame.LOP(), 2);
-  EXPECT_EQ(c.counters(), (std::vector<int>{1, 1, 0, 0, 0}));
-  EXPECT_EQ(c.fs.text(kErrorLog), "09:30:15:250 IOResult : 0 COUNT 1  READ \\\\SRV7\\net\\Frame.dat\r\n");
-}
-
-TEST(FrameFile, FailuresKeepCountingAcrossTicks) {
-  Console c;
-  c.tick();
-  c.tick();
-  c.fs.addFile(kFrameFile, fileBytes(FrameBytes{}, 10));
-  c.tick();
   EXPECT_EQ(c.counters(), (std::vector<int>{3, 2, 0, 1, 0}));
-  EXPECT_EQ(c.fs.text(kErrorLog),
-            "09:30:15:250 IOResult : 0 COUNT 1  READ \\\\SRV7\\net\\Frame.dat\r\n"
-            "09:30:15:250 IOResult : 0 COUNT 2  READ \\\\SRV7\\net\\Frame.dat\r\n"
-            "09:30:15:250 IOResult : 5 COUNT 3  READ \\\\SRV7\\net\\Frame.dat\r\n");
+  EXPECT_EQ(c.fs.text(kErrorLog), logLine(0, 1) + logLine(0, 2) + logLine(EIO, 3));
 }
 
 TEST(FramePaths, NetPcDecidesEveryServerPath) {
   struct Row {
-    const char* what;
     const char* netIni;  // nullptr: no file
     const char* iniNetPC;
     const char* netPC;
   };
   const Row rows[] = {
-      {"net.ini names the server", "SRV7\r\nOTHER\r\n", "FROMINI", "SRV7"},
-      {"net.ini is used untrimmed", " srv 8 ", "", " srv 8 "},
-      {"no net.ini: the INI file's server stays", nullptr, "FROMINI", "FROMINI"},
-      {"no net.ini and no INI server: the default", nullptr, "", "bingoserver"},
-      {"empty net.ini", "", "FROMINI", "FROMINI"},
-      {"net.ini with an empty first line", "\r\nSRV9", "", "bingoserver"},
+      {"SRV7\r\nOTHER\r\n", "FROMINI", "SRV7"}, {" srv 8 ", "", " srv 8 "},  // used untrimmed
+      {nullptr, "FROMINI", "FROMINI"},          {nullptr, "", "bingoserver"}, {"", "FROMINI", "FROMINI"},
+      {"\r\nSRV9", "", "bingoserver"},
   };
   for (const Row& row : rows) {
     test::FakeFileSystem fs;
@@ -176,29 +111,35 @@ TEST(FramePaths, NetPcDecidesEveryServerPath) {
     ConsoleConfig config;
     config.NetPC = row.iniNetPC;
     config.FoldersNet = "\\\\FROMINI\\other";
-    config.FilesFrame = "C:\\Frame.dat";
-    config.FilesOff1 = config.FilesOff2 = config.FilesOff3 = config.FilesAltS = config.FilesAltN =
-        "C:\\x.txt";
-    const std::string folder = std::string("\\\\") + row.netPC + "\\net";
-    EXPECT_EQ(FramePaths_Settle(config, fs), folder + "\\Frame.dat") << row.what;
-    EXPECT_EQ(config.NetPC, row.netPC) << row.what;
-    EXPECT_EQ(config.FoldersNet, folder) << row.what;
-    EXPECT_EQ(config.FilesFrame, folder + "\\Frame.dat") << row.what;
-    EXPECT_EQ(config.FilesOff1, folder + "\\Off1.txt") << row.what;
-    EXPECT_EQ(config.FilesOff2, folder + "\\Off2.txt") << row.what;
-    EXPECT_EQ(config.FilesOff3, folder + "\\Off3.txt") << row.what;
-    EXPECT_EQ(config.FilesAltS, folder + "\\AltS.txt") << row.what;
-    EXPECT_EQ(config.FilesAltN, folder + "\\AltN.txt") << row.what;
+    config.FilesFrame = config.FilesOff1 = config.FilesOff2 = config.FilesOff3 = config.FilesAltS =
+        config.FilesAltN = "C:\\x.txt";
+    const std::string folder = std::string("\\\\") + row.netPC + "\\net\\";
+    EXPECT_EQ(FramePaths_Settle(config, fs), folder + "Frame.dat") << row.netPC;
+    EXPECT_EQ(config.NetPC, row.netPC);
+    EXPECT_EQ(config.FoldersNet + "\\", folder);
+    const std::pair<std::string, const char*> files[] = {
+        {config.FilesFrame, "Frame.dat"}, {config.FilesOff1, "Off1.txt"}, {config.FilesOff2, "Off2.txt"},
+        {config.FilesOff3, "Off3.txt"},   {config.FilesAltS, "AltS.txt"}, {config.FilesAltN, "AltN.txt"}};
+    for (const auto& [path, name] : files) EXPECT_EQ(path, folder + name) << row.netPC;
   }
 }
 
-TEST(FramePaths, ResetClearsTheCopiesAndSettlesThePaths) {
+TEST(FramePaths, ResetClearsEveryCopyAndCounterAndSettlesThePaths) {
   Console c;
   c.fs.addTextFile("net.ini", "SRV7");
-  test::acceptRecord(c.frame, test::record({{1, {0x09}}, {49, {0x01}}}));
+  const FrameBytes full = test::record({{1, {0x09}}, {49, {0x01}}, {146, {0x00, 0x01, 0x00, 0x10}}});
+  test::acceptRecord(c.frame, full);
+  test::acceptRecord(c.frame, full);
+  c.frame.readCopy()[7] = 1;
+  ASSERT_EQ(c.frame.LOP(), 9);
   EXPECT_EQ(Frame_Reset(c.frame, c.config, c.fs), kFrameFile);
+  EXPECT_EQ(c.frame.readCopy(), FrameBytes{});
   EXPECT_EQ(c.frame.accepted(), FrameBytes{});
-  EXPECT_FALSE(c.frame.Drawn()[1]);
+  EXPECT_EQ(c.frame.previous(), FrameBytes{});
+  EXPECT_EQ(std::count(c.frame.Drawn().begin(), c.frame.Drawn().end(), true), 0);
+  EXPECT_EQ(std::count(c.frame.Sold().begin(), c.frame.Sold().end(), true), 0);
+  EXPECT_EQ(c.frame.SoldCount(), 0);
+  EXPECT_EQ(c.frame.LopMax(), 0);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "frame_test_support.h"
+#include "support/hex.h"
 
 namespace bingo {
 namespace {
@@ -17,68 +18,50 @@ TEST(FrameRecord, AllZeroRecordDecodesAsNothingNarrowAndFirstKind) {
   for (int block = 1; block <= 8; ++block) EXPECT_TRUE(frame.BlockValid(block)) << block;
   EXPECT_FALSE(frame.IsWide());
   EXPECT_EQ(frame.LOP() + frame.MxL() + frame.KUG() + frame.PRO() + frame.BON() + frame.CEN(), 0);
-  EXPECT_EQ(frame.VIShortName(), "F1");
-  EXPECT_EQ(frame.VILongName(), "FIXNA 1");
   EXPECT_EQ(frame.TicketBaseSize(), 1944);
   EXPECT_EQ(frame.SoldCount(), 0);
   EXPECT_FALSE(frame.BingoPhase());
   EXPECT_TRUE(frame.HintSwitch()) << "flag bit 4 clear: near-win marking on";
 }
 
-// Block 1 of a narrow record as the server writes it, checksum included.
-TEST(FrameRecord, LiteralNarrowBlockOneDecodes) {
-  const std::vector<std::uint8_t> block1 = {0x00, 0x12, 0x90, 0x01, 0x23, 0x45, 0x00, 0x50, 0x00,
-                                            0x00, 0x10, 0x00, 0x02, 0x00, 0x00, 0x12, 0x03, 0x50,
-                                            0x00, 0x45, 0x77, 0x00, 0x00, 0x00, 0x00, 0x0E};
-  FrameBytes r{};
-  std::copy(block1.begin(), block1.end(), r.begin());
-  NullFrameEffects effects;
-  Frame frame(effects);
-  acceptRecord(frame, r);
-  ASSERT_TRUE(frame.BlockValid(1));
-  EXPECT_EQ(frame.LOP(), 12);
-  EXPECT_EQ(frame.MxL(), 90);
-  EXPECT_EQ(frame.BON(), 12345u);
-  EXPECT_EQ(frame.LN2(), 5000u);
-  EXPECT_EQ(frame.LIN(), 1000u);
-  EXPECT_EQ(frame.BIN(), 20000u);
-  EXPECT_EQ(frame.CEN(), 350.0) << "the leading 0x12 is not part of the price";
-  EXPECT_EQ(frame.PRO(), 45u);
-  EXPECT_EQ(frame.KUG(), 77);
-
-  r[25] = 0x0F;  // one off
-  acceptRecord(frame, r);
-  EXPECT_FALSE(frame.BlockValid(1));
-}
-
-// Block 1 of a wide record (BIN before LN2, 8-digit money), checksum included.
-TEST(FrameRecord, LiteralWideBlockOneDecodesFromTheSecondRead) {
-  const std::vector<std::uint8_t> block1 = {0x00, 0x12, 0x90, 0x00, 0x12, 0x34, 0x56, 0x78, 0x00, 0x20, 0x00,
-                                            0x00, 0x00, 0x05, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x99, 0x01,
-                                            0x23, 0x45, 0x12, 0x34, 0x56, 0x88, 0x00, 0x00, 0x00, 0x00, 0x02};
-  FrameBytes r{};
-  std::copy(block1.begin(), block1.end(), r.begin());
-  r[kOffsetProtokol] = 9;
-  r[383] = 9;  // block 8 checksum: the protocol byte is its only non-zero byte
-  NullFrameEffects effects;
-  Frame frame(effects);
-  acceptRecord(frame, r);
-  ASSERT_TRUE(frame.IsWide());
-  acceptRecord(frame, r);
-  ASSERT_TRUE(frame.BlockValid(1));
-  EXPECT_EQ(frame.LOP(), 12);
-  EXPECT_EQ(frame.BON(), 12345678u);
-  EXPECT_EQ(frame.BIN(), 200000u);
-  EXPECT_EQ(frame.LN2(), 50000u);
-  EXPECT_EQ(frame.LIN(), 10000u);
-  EXPECT_EQ(frame.CEN(), 12345.0);
-  EXPECT_EQ(frame.PRO(), 123456u);
-  EXPECT_EQ(frame.KUG(), 88);
+// Block 1 as the server writes it, checksum included; a wide record (BIN before
+// LN2, 8-digit money) decodes from the second read.
+TEST(FrameRecord, LiteralBlockOneDecodesInBothLayouts) {
+  struct Row {
+    const char* block1;
+    std::vector<double> fields;  // LOP, MxL, BON, LN2, LIN, BIN, CEN, PRO, KUG
+  };
+  const Row rows[] = {
+      // The leading 0x12 of the price is not part of it.
+      {"00 12 90 012345 005000 001000 020000 12 0350 0045 77 00000000 0E",
+       {12, 90, 12345, 5000, 1000, 20000, 350, 45, 77}},
+      {"00 12 90 0012345678 00200000 00050000 00010000 99 012345 123456 88 00000000 02",
+       {12, 90, 12345678, 50000, 10000, 200000, 12345, 123456, 88}},
+  };
+  for (const Row& row : rows) {
+    FrameBytes r{};
+    const auto block1 = test::hex(row.block1);
+    std::copy(block1.begin(), block1.end(), r.begin());
+    const bool wide = block1.size() == 33;
+    if (wide) r[kOffsetProtokol] = r[383] = 9;  // block 8's checksum: its only non-zero byte
+    NullFrameEffects effects;
+    Frame frame(effects);
+    acceptRecord(frame, r);
+    if (wide) acceptRecord(frame, r);
+    ASSERT_TRUE(frame.BlockValid(1)) << row.block1;
+    EXPECT_EQ(std::vector<double>({double(frame.LOP()), double(frame.MxL()), double(frame.BON()),
+                                   double(frame.LN2()), double(frame.LIN()), double(frame.BIN()), frame.CEN(),
+                                   double(frame.PRO()), double(frame.KUG())}),
+              row.fields);
+    r[block1.size() - 1] ^= 1;  // one off
+    acceptRecord(frame, r);
+    EXPECT_FALSE(frame.BlockValid(1)) << row.block1;
+  }
 }
 
 struct DecodeRow {
   const char* what;
-  std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>> fields;
+  std::vector<std::pair<std::size_t, const char*>> fields;
   std::function<double(Frame&)> decode;
   double expected;
 };
@@ -87,8 +70,10 @@ void checkRows(const std::vector<DecodeRow>& rows, bool wide) {
   for (const auto& row : rows) {
     FrameBytes r{};
     if (wide) r[kOffsetProtokol] = kWideProtokol;
-    for (const auto& [offset, bytes] : row.fields)
-      for (std::size_t i = 0; i < bytes.size(); ++i) r[offset + i] = bytes[i];
+    for (const auto& [offset, text] : row.fields) {
+      const auto bytes = test::hex(text);
+      std::copy(bytes.begin(), bytes.end(), r.begin() + static_cast<std::ptrdiff_t>(offset));
+    }
     test::sealAll(r, wide);
     test::RecordingEffects effects;
     effects.loadedType = 2;
@@ -100,38 +85,22 @@ void checkRows(const std::vector<DecodeRow>& rows, bool wide) {
 }
 
 TEST(FrameRecord, NarrowFieldsDecode) {
-  using B = std::vector<std::uint8_t>;
   const std::vector<DecodeRow> rows = {
-      {"BCD 0x1A: low nibble above 9 counts as 0", {{1, B{0x1A}}}, [](Frame& f) { return f.LOP(); }, 10},
-      {"BCD 0x9F", {{1, B{0x9F}}}, [](Frame& f) { return f.LOP(); }, 90},
-      {"BCD 0xFF", {{1, B{0xFF}}}, [](Frame& f) { return f.LOP(); }, 0},
-      {"BCD 0xA5: high nibble above 9", {{2, B{0xA5}}}, [](Frame& f) { return f.MxL(); }, 5},
-      {"PRO: binary count wins",
-       {{18, B{0x00, 0x45}}, {350, B{0x01, 0x2C}}},
-       [](Frame& f) { return f.PRO(); },
-       300},
-      {"PRO: BCD wins", {{18, B{0x99, 0x99}}, {350, B{0x01, 0x2C}}}, [](Frame& f) { return f.PRO(); }, 9999},
-      {"PRO: binary is big-endian", {{350, B{0xFF, 0x01}}}, [](Frame& f) { return f.PRO(); }, 65281},
-      {"FundMxL(0)", {{97, B{0x36}}}, [](Frame& f) { return f.FundMxL(0); }, 36},
-      {"FND(5)", {{118, B{0x01, 0x00, 0x01}}}, [](Frame& f) { return f.FND(5); }, 10001},
-      {"ProSer(1)", {{150, B{0x42}}}, [](Frame& f) { return f.ProSer(1); }, 42},
-      {"ProPoc(1)", {{151, B{0x12, 0x34}}}, [](Frame& f) { return f.ProPoc(1); }, 1234},
-      {"ProEnd(5)", {{173, B{0x99, 0x99}}}, [](Frame& f) { return f.ProEnd(5); }, 9999},
-      {"RLTk(5)", {{208, B{0x24, 0x19}}}, [](Frame& f) { return f.RLTk(5); }, 2419},
-      {"RLTkLop(0)", {{195, B{0x03}}}, [](Frame& f) { return f.RLTkLop(0); }, 3},
-      {"RLTkWait(2)", {{217, B{0x00, 0x77}}}, [](Frame& f) { return f.RLTkWait(2); }, 77},
-      {"RLTkWaitLop(2)", {{219, B{0x01}}}, [](Frame& f) { return f.RLTkWaitLop(2); }, 1},
-      {"KugLast(1)", {{222, B{0x45}}}, [](Frame& f) { return f.KugLast(1); }, 45},
-      {"KugLast(3)", {{220, B{0x07}}}, [](Frame& f) { return f.KugLast(3); }, 7},
-      {"KugLast(4) is no previous ball", {{219, B{0x07}}}, [](Frame& f) { return f.KugLast(4); }, 0},
-      {"FND(6) is no fund", {{122, B{0x07}}}, [](Frame& f) { return f.FND(6); }, 0},
-      {"Kolo is binary", {{337, B{0xC8}}}, [](Frame& f) { return f.Kolo(); }, 200},
-      {"NovaSmena is binary", {{347, B{0x1F}}}, [](Frame& f) { return f.NovaSmena(); }, 31},
-      {"VI 12", {{339, B{12}}}, [](Frame& f) { return f.VI(); }, 12},
-      {"VI 13 reads as 0", {{339, B{13}}}, [](Frame& f) { return f.VI(); }, 0},
-      {"VT is what the ticket base holds", {{341, B{3}}}, [](Frame& f) { return f.VT(); }, 2},
+      {"BCD 0x1A: low nibble above 9 counts as 0", {{1, "1A"}}, [](Frame& f) { return f.LOP(); }, 10},
+      {"BCD 0x9F", {{1, "9F"}}, [](Frame& f) { return f.LOP(); }, 90},
+      {"BCD 0xFF", {{1, "FF"}}, [](Frame& f) { return f.LOP(); }, 0},
+      {"BCD 0xA5: high nibble above 9", {{2, "A5"}}, [](Frame& f) { return f.MxL(); }, 5},
+      {"PRO: binary count wins", {{18, "0045"}, {350, "012C"}}, [](Frame& f) { return f.PRO(); }, 300},
+      {"PRO: BCD wins", {{18, "9999"}, {350, "012C"}}, [](Frame& f) { return f.PRO(); }, 9999},
+      {"PRO: binary is big-endian", {{350, "FF01"}}, [](Frame& f) { return f.PRO(); }, 65281},
+      {"KugLast(3)", {{220, "07"}}, [](Frame& f) { return f.KugLast(3); }, 7},
+      {"KugLast(4) is no previous ball", {{219, "07"}}, [](Frame& f) { return f.KugLast(4); }, 0},
+      {"FND(6) is no fund", {{122, "07"}}, [](Frame& f) { return f.FND(6); }, 0},
+      {"VI 12", {{339, "0C"}}, [](Frame& f) { return f.VI(); }, 12},
+      {"VI 13 reads as 0", {{339, "0D"}}, [](Frame& f) { return f.VI(); }, 0},
+      {"VT is what the ticket base holds", {{341, "03"}}, [](Frame& f) { return f.VT(); }, 2},
       {"TicketBaseSize follows the held type",
-       {{341, B{3}}},
+       {{341, "03"}},
        [](Frame& f) { return f.TicketBaseSize(); },
        2000},
   };
@@ -139,25 +108,13 @@ TEST(FrameRecord, NarrowFieldsDecode) {
 }
 
 TEST(FrameRecord, WideFieldsDecode) {
-  using B = std::vector<std::uint8_t>;
   const std::vector<DecodeRow> rows = {
-      {"CEN uses three bytes", {{20, B{0x77, 0x01, 0x02, 0x03}}}, [](Frame& f) { return f.CEN(); }, 10203},
-      {"PRO six digits", {{24, B{0x02, 0x41, 0x92}}}, [](Frame& f) { return f.PRO(); }, 24192},
-      {"FundMxL(1)", {{102, B{0x55}}}, [](Frame& f) { return f.FundMxL(1); }, 55},
-      {"FND(5)", {{123, B{0x12, 0x34, 0x56, 0x78}}}, [](Frame& f) { return f.FND(5); }, 12345678},
-      {"ProSer(5)", {{180, B{0x07}}}, [](Frame& f) { return f.ProSer(5); }, 7},
-      {"ProPoc(1) three bytes", {{153, B{0x02, 0x41, 0x92}}}, [](Frame& f) { return f.ProPoc(1); }, 24192},
-      {"ProPoc 24193 stays", {{146, B{0x02, 0x41, 0x93}}}, [](Frame& f) { return f.ProPoc(0); }, 24193},
-      {"ProPoc 24194 is capped", {{146, B{0x02, 0x41, 0x94}}}, [](Frame& f) { return f.ProPoc(0); }, 24193},
-      {"ProEnd 999999 is capped", {{184, B{0x99, 0x99, 0x99}}}, [](Frame& f) { return f.ProEnd(5); }, 24193},
-      {"RLTk(5) three bytes", {{213, B{0x10, 0x00, 0x01}}}, [](Frame& f) { return f.RLTk(5); }, 100001},
-      {"RLTkLop(5)", {{216, B{0x02}}}, [](Frame& f) { return f.RLTkLop(5); }, 2},
-      {"RLTkWait(0)", {{217, B{0x00, 0x12, 0x34}}}, [](Frame& f) { return f.RLTkWait(0); }, 1234},
-      {"RLTkWaitLop(2)", {{228, B{0x04}}}, [](Frame& f) { return f.RLTkWaitLop(2); }, 4},
-      {"KugLast(1)", {{231, B{0x90}}}, [](Frame& f) { return f.KugLast(1); }, 90},
-      {"KugLast(3)", {{229, B{0x11}}}, [](Frame& f) { return f.KugLast(3); }, 11},
+      {"ProPoc 24193 stays", {{146, "024193"}}, [](Frame& f) { return f.ProPoc(0); }, 24193},
+      {"ProPoc 24194 is capped", {{146, "024194"}}, [](Frame& f) { return f.ProPoc(0); }, 24193},
+      {"ProEnd 999999 is capped", {{184, "999999"}}, [](Frame& f) { return f.ProEnd(5); }, 24193},
+      {"KugLast(3)", {{229, "11"}}, [](Frame& f) { return f.KugLast(3); }, 11},
       {"SoldCountShown is modulo 24193",
-       {{146, B{0x00, 0x00, 0x01, 0x02, 0x41, 0x93}}, {153, B{0x00, 0x00, 0x01, 0x00, 0x01, 0x00}}},
+       {{146, "000001024193"}, {153, "000001000100"}},
        [](Frame& f) { return f.SoldCountShown(); },
        100},
   };

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "frame/frame.h"
+#include "support/hex.h"
 
 namespace bingo::test {
 
@@ -31,6 +32,19 @@ inline FrameBytes record(std::initializer_list<std::pair<std::size_t, std::vecto
   if (wide) r[kOffsetProtokol] = kWideProtokol;
   for (const auto& [offset, bytes] : fields)
     for (std::size_t i = 0; i < bytes.size(); ++i) r[offset + i] = bytes[i];
+  sealAll(r, wide);
+  return r;
+}
+
+// The same with the bytes written as hex text: {{146, "0001 0010"}}.
+inline FrameBytes hexRecord(std::initializer_list<std::pair<std::size_t, const char*>> fields,
+                            bool wide = false) {
+  FrameBytes r{};
+  if (wide) r[kOffsetProtokol] = kWideProtokol;
+  for (const auto& [offset, text] : fields) {
+    const auto bytes = hex(text);
+    std::copy(bytes.begin(), bytes.end(), r.begin() + static_cast<std::ptrdiff_t>(offset));
+  }
   sealAll(r, wide);
   return r;
 }

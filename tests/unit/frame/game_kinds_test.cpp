@@ -8,16 +8,6 @@ namespace {
 
 constexpr const char* kShared = "\\\\SRV\\net\\cVIw.Txt";
 
-TEST(GameKinds, BuiltInTableAndFundCaptions) {
-  GameKinds kinds;
-  EXPECT_EQ(kinds.entry(0).shortName, "F1");
-  EXPECT_EQ(kinds.entry(9).longName, "JACK POT 3");
-  EXPECT_EQ(kinds.entry(12).longName, "PRAZNO");
-  EXPECT_EQ(kinds.entry(13).shortName, "F1") << "outside the table: entry 0";
-  const char* funds[] = {"JACK POT 1", "JACK POT 2", "JACK POT 3", "BONUS 1", "BONUS 2", "BONUS 3"};
-  for (int n = 0; n < 6; ++n) EXPECT_EQ(kinds.FundName(n), funds[n]) << n;
-}
-
 TEST(GameKinds, FileLinesReplaceEntriesWithFixedWidthNames) {
   struct Row {
     const char* what;
@@ -36,6 +26,7 @@ TEST(GameKinds, FileLinesReplaceEntriesWithFixedWidthNames) {
       {"a negative code too", "1 -1 ABCDEFGHI\r\n", 0, " AB", "CDEFGH", 255},
       {"later lines are later entries", "1 0 AAAAAAAAA\n2 0 BBBBBBBBB\n3 4 CCCCCCCCC", 2, " CC", "CCCCCC", 4},
       {"entries after the file's lines stay built in", "1 0 AAAAAAAAA\n", 1, "F2", "FIXNA 2", 0},
+      {"outside the table: entry 0", "", 13, "F1", "FIXNA 1", 0},
       {"a trailing blank line is no entry", "1 0 AAAAAAAAA\r\n\r\n", 1, "F2", "FIXNA 2", 0},
       {"a line without numbers restores every built-in", "1 0 AAAAAAAAA\r\nXX\r\n", 0, "F1", "FIXNA 1", 0},
       {"a number that is no number too", "1 0 AAAAAAAAA\r\n1 7x AAA\r\n", 0, "F1", "FIXNA 1", 0},
@@ -85,10 +76,14 @@ TEST(GameKinds, FileComesFromTheShareOnlyWhenTheServerAnswers) {
 }
 
 TEST(GameKinds, ReadOrCloseFailureRestoresTheBuiltIns) {
+  // FileOp::Read: the read fails after the first line.
   for (FileOp op : {FileOp::Open, FileOp::Read, FileOp::Close}) {
     test::FakeFileSystem fs;
-    fs.addTextFile("cVIw.Txt", "1 0 LOCAL\r\n");
-    fs.fail(op, "cVIw.Txt", EIO);
+    fs.addTextFile("cVIw.Txt", "1 0 LOCAL\r\n2 0 OTHER\r\n");
+    if (op == FileOp::Read)
+      fs.shortenReads("cVIw.Txt", 11, EIO);
+    else
+      fs.fail(op, "cVIw.Txt", EIO);
     GameKinds kinds;
     kinds.GameKinds_Load(fs, false, "\\\\SRV\\net");
     EXPECT_EQ(kinds.entry(0).shortName, "F1") << static_cast<int>(op);

@@ -17,11 +17,8 @@ TEST(HostPaths, MapsWindowsPathsOntoTheRootsMatchingCaseWhereNamesExist) {
   tmp.folder("c/AMB/x");
   const HostPaths paths(HostRoots{tmp.path(), tmp / "unc"});
 
-  struct Row {
-    std::string windows;
-    std::string host;
-  };
-  const Row rows[] = {
+  const std::pair<std::string, std::string> rows[] = {
+      // Windows path, host path
       {"C:\\Orma\\Bingo\\Arh\\CfgW\\CfgC2.cfg", tmp / "c/Orma/Bingo/Arh/CfgW/CfgC2.cfg"},
       // An existing file is reused whatever the case of the text.
       {"c:\\ORMA\\bingo\\ARH\\cfgw\\cfgc2.CFG", tmp / "c/Orma/Bingo/Arh/CfgW/CfgC2.cfg"},
@@ -46,7 +43,7 @@ TEST(HostPaths, MapsWindowsPathsOntoTheRootsMatchingCaseWhereNamesExist) {
       {"..\\up.txt", "up.txt"},
       {".", "."},
   };
-  for (const Row& row : rows) EXPECT_EQ(paths.toHost(row.windows), row.host) << row.windows;
+  for (const auto& [windows, host] : rows) EXPECT_EQ(paths.toHost(windows), host) << windows;
 }
 
 TEST(HostPaths, RootsComeFromTheEnvironmentWithTheirDefaults) {

@@ -1,9 +1,11 @@
 #include "platform/linux_file_system.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <functional>
 
@@ -46,39 +48,31 @@ TEST_F(LinuxFileSystemTest, RefusalsCarryTheErrnoCodeLikeTheFake) {
     int code;
   };
   const Row rows[] = {
-      {"open missing", [&](FileSystem& f) { return f.openRead("C:\\Data\\Missing", file).code; }, ENOENT},
-      {"open folder", [&](FileSystem& f) { return f.openRead("C:\\Data\\Folder", file).code; }, EISDIR},
-      {"write into missing folder", [&](FileSystem& f) { return f.writeFile("C:\\No\\a", one).code; },
-       ENOENT},
-      {"write over folder", [&](FileSystem& f) { return f.writeFile("C:\\Data\\Folder", one).code; }, EISDIR},
-      {"append to folder", [&](FileSystem& f) { return f.appendFile("C:\\Data\\Folder", "a").code; }, EISDIR},
-      {"append into missing folder", [&](FileSystem& f) { return f.appendFile("C:\\No\\a", "a").code; },
-       ENOENT},
-      {"remove missing", [&](FileSystem& f) { return f.removeFile("C:\\Data\\Missing").code; }, ENOENT},
-      {"remove folder", [&](FileSystem& f) { return f.removeFile("C:\\Data\\Folder").code; }, EISDIR},
-      {"make folder without parent", [&](FileSystem& f) { return f.makeFolder("C:\\No\\Sub").code; }, ENOENT},
-      {"make existing folder", [&](FileSystem& f) { return f.makeFolder("C:\\DATA\\folder").code; }, EEXIST},
-      {"make folder over file", [&](FileSystem& f) { return f.makeFolder("C:\\Data\\File.txt").code; },
-       EEXIST},
-      {"copy missing", [&](FileSystem& f) { return f.copyFile("C:\\Data\\Missing", "C:\\Data\\b").code; },
-       ENOENT},
-      {"copy folder", [&](FileSystem& f) { return f.copyFile("C:\\Data\\Folder", "C:\\Data\\b").code; },
+      {"open missing", [&](auto& f) { return f.openRead("C:\\Data\\Missing", file).code; }, ENOENT},
+      {"open folder", [&](auto& f) { return f.openRead("C:\\Data\\Folder", file).code; }, EISDIR},
+      {"write into missing folder", [&](auto& f) { return f.writeFile("C:\\No\\a", one).code; }, ENOENT},
+      {"write over folder", [&](auto& f) { return f.writeFile("C:\\Data\\Folder", one).code; }, EISDIR},
+      {"append to folder", [&](auto& f) { return f.appendFile("C:\\Data\\Folder", "a").code; }, EISDIR},
+      {"append into missing folder", [&](auto& f) { return f.appendFile("C:\\No\\a", "a").code; }, ENOENT},
+      {"remove missing", [&](auto& f) { return f.removeFile("C:\\Data\\Missing").code; }, ENOENT},
+      {"remove folder", [&](auto& f) { return f.removeFile("C:\\Data\\Folder").code; }, EISDIR},
+      {"make folder without parent", [&](auto& f) { return f.makeFolder("C:\\No\\Sub").code; }, ENOENT},
+      {"make existing folder", [&](auto& f) { return f.makeFolder("C:\\DATA\\folder").code; }, EEXIST},
+      {"make folder over file", [&](auto& f) { return f.makeFolder("C:\\Data\\File.txt").code; }, EEXIST},
+      {"copy missing", [&](auto& f) { return f.copyFile("C:\\Data\\Missing", "C:\\Data\\b").code; }, ENOENT},
+      {"copy folder", [&](auto& f) { return f.copyFile("C:\\Data\\Folder", "C:\\Data\\b").code; }, EISDIR},
+      {"copy onto folder", [&](auto& f) { return f.copyFile("C:\\Data\\File.txt", "C:\\Data\\Folder").code; },
        EISDIR},
-      {"copy onto folder",
-       [&](FileSystem& f) { return f.copyFile("C:\\Data\\File.txt", "C:\\Data\\Folder").code; }, EISDIR},
-      {"move missing", [&](FileSystem& f) { return f.moveFile("C:\\Data\\Missing", "C:\\Data\\b").code; },
-       ENOENT},
+      {"move missing", [&](auto& f) { return f.moveFile("C:\\Data\\Missing", "C:\\Data\\b").code; }, ENOENT},
       {"move into missing folder",
-       [&](FileSystem& f) { return f.moveFile("C:\\Data\\File.txt", "C:\\No\\b").code; }, ENOENT},
-      {"move onto folder",
-       [&](FileSystem& f) { return f.moveFile("C:\\Data\\File.txt", "C:\\Data\\Folder").code; }, EISDIR},
-      {"size of a folder", [&](FileSystem& f) { return f.fileSize("C:\\Data\\Folder") ? 0 : ENOENT; },
-       ENOENT},
-      {"list missing folder", [&](FileSystem& f) { return f.listFiles("C:\\No", "*") ? 0 : ENOENT; }, ENOENT},
-      {"drive root is a folder", [&](FileSystem& f) { return f.isFolder("C:") && f.exists("C:\\") ? 0 : -1; },
-       0},
-      {"empty path names nothing", [&](FileSystem& f) { return f.exists("") || f.isFolder("") ? -1 : 0; }, 0},
-      {"any case finds the file", [&](FileSystem& f) { return f.exists("c:\\data\\file.TXT") ? 0 : -1; }, 0},
+       [&](auto& f) { return f.moveFile("C:\\Data\\File.txt", "C:\\No\\b").code; }, ENOENT},
+      {"move onto folder", [&](auto& f) { return f.moveFile("C:\\Data\\File.txt", "C:\\Data\\Folder").code; },
+       EISDIR},
+      {"size of a folder", [&](auto& f) { return f.fileSize("C:\\Data\\Folder") ? 0 : ENOENT; }, ENOENT},
+      {"list missing folder", [&](auto& f) { return f.listFiles("C:\\No", "*") ? 0 : ENOENT; }, ENOENT},
+      {"drive root is a folder", [&](auto& f) { return f.isFolder("C:") && f.exists("C:\\") ? 0 : -1; }, 0},
+      {"empty path names nothing", [&](auto& f) { return f.exists("") || f.isFolder("") ? -1 : 0; }, 0},
+      {"any case finds the file", [&](auto& f) { return f.exists("c:\\data\\file.TXT") ? 0 : -1; }, 0},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(row.op(fs), row.code) << row.what;
@@ -88,7 +82,10 @@ TEST_F(LinuxFileSystemTest, RefusalsCarryTheErrnoCodeLikeTheFake) {
   // A named pipe would block the tick forever; it is no file to read.
   ASSERT_EQ(::mkfifo((tmp / "c/Data/pipe").c_str(), 0600), 0);
   EXPECT_EQ(fs.openRead("C:\\Data\\pipe", file).code, EINVAL);
-  EXPECT_EQ(fs.openRead(std::string("C:\\Data\\File.txt\0x", 19), file).code, EINVAL);
+  const std::string withNul("C:\\Data\\File.txt\0x", 19);
+  EXPECT_EQ(fs.openRead(withNul, file).code, EINVAL);
+  EXPECT_EQ(fs.moveFile("C:\\Data\\File.txt", withNul).code, EINVAL);
+  EXPECT_EQ(fs.moveFile(withNul, "C:\\Data\\b").code, EINVAL);
   // Nothing was left behind by the refused writes and copies.
   EXPECT_EQ(entriesOf(tmp / "c/Data"), (std::vector<std::string>{"File.txt", "Folder", "pipe"}));
 }
@@ -118,6 +115,44 @@ TEST_F(LinuxFileSystemTest, WriteReplacesTheWholeFileAndLeavesNoTemporary) {
   EXPECT_EQ(tmp.read("c/CfgW/ProtklW.cfg"), "8");
   EXPECT_EQ(entriesOf(tmp / "c/CfgW"), (std::vector<std::string>{"ProtklW.cfg"}));
   EXPECT_EQ(tmp.read("c/CfgC2.cfg"), "first version");
+}
+
+// A file-size limit stands in for a full disk: the write fails with its code,
+// the old file stays whole and no temporary is left.
+TEST_F(LinuxFileSystemTest, AFullDiskRefusesTheWriteAndKeepsTheOldFile) {
+  tmp.file("c/CfgW/CfgC2.cfg", "old");
+  tmp.file("c/CfgW/Log.txt", "old");
+  rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 100;
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  const IoStatus written = fs.writeFile("C:\\CfgW\\CfgC2.cfg", std::vector<std::uint8_t>(200, 'x'));
+  const IoStatus appended = fs.appendFile("C:\\CfgW\\Log.txt", std::string(200, 'x'));
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_EQ(written.code, EFBIG);
+  EXPECT_EQ(appended.code, EFBIG);
+  EXPECT_EQ(tmp.read("c/CfgW/CfgC2.cfg"), "old");
+  EXPECT_EQ(entriesOf(tmp / "c/CfgW"), (std::vector<std::string>{"CfgC2.cfg", "Log.txt"}));
+}
+
+// A console started without standard input gets descriptor 0 for its first file.
+TEST_F(LinuxFileSystemTest, ReadDeliversTheFileAlsoOnDescriptorZero) {
+  tmp.file("c/Frame.dat", "F");
+  const int savedInput = ::dup(0);
+  ::close(0);
+  std::unique_ptr<ReadFile> file;
+  const IoStatus opened = fs.openRead("C:\\Frame.dat", file);
+  std::uint8_t buffer[4];
+  std::size_t got = 0;
+  const IoStatus read = file ? file->read(buffer, got) : IoStatus{EBADF};
+  const IoStatus closed = file ? file->close() : IoStatus{EBADF};
+  ::dup2(savedInput, 0);
+  ::close(savedInput);
+  EXPECT_TRUE(opened.ok() && read.ok() && closed.ok()) << read.code << " " << closed.code;
+  EXPECT_EQ(got, 1u);
 }
 
 TEST_F(LinuxFileSystemTest, AppendCreatesThenAppends) {

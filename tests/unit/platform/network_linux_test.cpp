@@ -1,9 +1,17 @@
 #include <gtest/gtest.h>
+#include <linux/capability.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 
 #include "platform/linux_network.h"
 #include "platform/network_lookup.h"
+#include "support/fake_file_system.h"
+#include "support/fakes.h"
 
 namespace bingo {
 namespace {
@@ -47,6 +55,37 @@ TEST(LinuxNetwork, PingNeverHoldsTheTickLong) {
     network.Server_Ping(name);
     EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(200)) << name;
   }
+}
+
+// Without ICMP sockets (no raw-socket right, no ping group) the ping is a TCP
+// probe of port 445, whose refusal also means the host answered; the fallback
+// is logged once. Run in a child that gives up the raw-socket right.
+TEST(LinuxNetwork, WithoutIcmpThePingProbesPort445AndSaysSoOnce) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct caps[2]{};
+    ::syscall(SYS_capget, &header, caps);
+    caps[0].effective &= ~(1u << CAP_NET_RAW);
+    caps[0].permitted &= ~(1u << CAP_NET_RAW);
+    ::syscall(SYS_capset, &header, caps);
+    if (::socket(AF_INET, SOCK_DGRAM, IPPROTO_ICMP) >= 0 || ::socket(AF_INET, SOCK_RAW, IPPROTO_ICMP) >= 0)
+      ::_exit(77);  // ICMP still allowed here: no fallback to test
+    test::FakeFileSystem fs;
+    fs.addFolder("C:\\Orma\\Bingo");
+    test::FakeClock clock;
+    Logs logs(fs, clock, "C:\\Orma\\Bingo\\ClientBingo.exe");
+    LinuxNetwork network(&logs);
+    const bool answered = network.Server_Ping("127.0.0.1") && network.Server_Ping("localhost");
+    const std::string log = fs.text("c:\\orma\\bingo\\clientbingo.err");
+    const bool loggedOnce = log.find("port 445") != std::string::npos && log.find('\n') == log.size() - 1;
+    ::_exit((answered ? 0 : 1) | (loggedOnce ? 0 : 2));
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "ICMP sockets stay allowed without the raw-socket right";
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: no answer, 2: the fallback not logged exactly once";
 }
 
 TEST(LinuxNetwork, LocalAddressIsDottedTextOrTheNoAddressText) {

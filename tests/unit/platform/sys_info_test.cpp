@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fstream>
 #include <memory>
 #include <vector>
 
@@ -58,11 +59,8 @@ TEST(SysInfoText, PhysicalMemoryInGroupedKilobytes) {
 }
 
 TEST(LinuxSystemInfo, VersionFromTheKernelRelease) {
-  struct Row {
-    const char* release;
-    std::uint32_t major, minor, build;
-  };
-  const Row rows[] = {
+  const std::tuple<const char*, std::uint32_t, std::uint32_t, std::uint32_t> rows[] = {
+      // major, minor, build
       {"6.1.0-18-amd64", 6, 1, 0},
       {"5.15.153.1-microsoft-standard-WSL2", 5, 15, 153},
       {"6.8.0-rc3", 6, 8, 0},
@@ -71,17 +69,21 @@ TEST(LinuxSystemInfo, VersionFromTheKernelRelease) {
       {"6.x.2", 6, 0, 0},
       {"99999999999.1.1", UINT32_MAX, 1, 1},
   };
-  for (const Row& row : rows) {
-    const OsVersion version = osVersionFromRelease(row.release);
-    EXPECT_EQ(version.platformId, 0u) << row.release;
-    EXPECT_EQ(version.major, row.major) << row.release;
-    EXPECT_EQ(version.minor, row.minor) << row.release;
-    EXPECT_EQ(version.build, row.build) << row.release;
-    EXPECT_EQ(version.servicePack, "") << row.release;
+  for (const auto& [release, major, minor, build] : rows) {
+    const OsVersion v = osVersionFromRelease(release);
+    EXPECT_EQ(std::make_tuple(v.platformId, v.major, v.minor, v.build, v.servicePack),
+              std::make_tuple(0u, major, minor, build, std::string()))
+        << release;
   }
   const LinuxSystemInfo info;
   EXPECT_GT(info.osVersion().major, 2u);
-  EXPECT_GT(info.physicalMemoryBytes(), 64ull << 20);
+  // The whole memory the kernel manages, as /proc/meminfo gives it in kB.
+  std::ifstream meminfo("/proc/meminfo");
+  std::string label;
+  std::uint64_t kilobytes = 0;
+  meminfo >> label >> kilobytes;
+  ASSERT_EQ(label, "MemTotal:");
+  EXPECT_EQ(info.physicalMemoryBytes(), kilobytes * 1024);
 }
 
 TEST(LinuxSystemInfo, HeapStatsCountTheProgramsOwnLiveBlocks) {

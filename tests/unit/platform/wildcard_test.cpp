@@ -6,12 +6,8 @@ namespace bingo {
 namespace {
 
 TEST(Wildcard, MatchesWindowsPatternsCaseInsensitively) {
-  struct Row {
-    const char* pattern;
-    const char* name;
-    bool match;
-  };
-  const Row rows[] = {
+  const std::tuple<const char*, const char*, bool> rows[] = {
+      // pattern, name, matches
       {"??????N*.DG", "150101N1.DG", true},
       {"??????N*.DG", "150101n1.dg", true},
       {"??????N*.DG", "15010N1.DG", false},
@@ -21,8 +17,8 @@ TEST(Wildcard, MatchesWindowsPatternsCaseInsensitively) {
       {"a*b*c", "aXXbYY", false},
       {"??????N*.DG", "150101N.DG", true},
   };
-  for (const auto& row : rows)
-    EXPECT_EQ(wildcardMatch(row.pattern, row.name), row.match) << row.pattern << " " << row.name;
+  for (const auto& [pattern, name, match] : rows)
+    EXPECT_EQ(wildcardMatch(pattern, name), match) << pattern << " " << name;
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,6 +8,7 @@
 #include "common/host_files.h"
 #include "common/share_output.h"
 #include "frame/frame.h"
+#include "unit/platform/temp_folder.h"
 
 namespace bingo::tools {
 namespace {
@@ -28,9 +28,8 @@ bool sameBlock(const FrameBytes& a, const FrameRecord& b, int block) {
 // either as it was or as it becomes, never a mixture, and holds the whole new
 // record after the write.
 TEST(TornFrame, AConsoleReadingMidWriteAcceptsOnlyWholeBlocks) {
-  const auto dir = std::filesystem::temp_directory_path() / ("torn-frame-test-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
-  const std::string file = (dir / "Frame.dat").string();
+  test::TempFolder tmp;
+  const std::string file = tmp / "Frame.dat";
 
   for (std::uint8_t protokol : {std::uint8_t{8}, std::uint8_t{9}}) {
     HallSettings settings;
@@ -69,7 +68,6 @@ TEST(TornFrame, AConsoleReadingMidWriteAcceptsOnlyWholeBlocks) {
     EXPECT_EQ(console.accepted(), after);
     EXPECT_GT(rejected, 0) << "no read met a torn block";
   }
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
