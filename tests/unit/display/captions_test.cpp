@@ -13,21 +13,14 @@ TEST(Captions, TableHoldsTheStoredBytesOfEveryLanguage) {
     unsigned k;
     std::string bytes;
   };
+  // The captions on the screen are held by the reviewed screen dumps of the
+  // console tests; these are the ones no screen shows and the table's ends.
   const Row rows[] = {
       {0, 0, "LIN"},
       {1, 0, "VIJ"},
-      {0, 41, "VA\x8aI TIKETI SU:"},
-      {0, 44, std::string("TIKETI SA NAJVECOM \x8a") + "ANSOM"},
-      {1, 3, std::string("\xc7") + "MIMI"},
-      {1, 43, std::string("P\xcbR PAGES\xcb")},
-      {1, 92, "TIKET\xcb"},
-      {1, 37, ""},  // Albanian has no last-ball title
-      {3, 24, "PO^ETEN"},
-      {3, 28, "Najdobra {ansa"},
       {3, 46, "BRI{EWE NA TALONI"},
       {0, 52, "Izlaz iz programa?"},
       {3, 63, "Vnesete gi kupenite taloni"},
-      {0, 95, "LOPTA"},
       {0, 1, ""},    // a number the table does not hold
       {1, 99, ""},   // the last number, not held
       {0, 100, ""},  // above the table
