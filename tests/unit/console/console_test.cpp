@@ -146,7 +146,10 @@ TEST(Console, ABingoBlinksStaysThroughTheNewRoundAndEndsWithItsFirstBalls) {
   blinks(4);
   EXPECT_EQ(hall.memo().back(), "DOBILI STE BINGO TIKET: 1");
   hall.frame(round(4, 0));  // the next round: its tickets are gone, the bingo stays
-  blinks(5);
+  blinks(1);
+  EXPECT_EQ(hall.memo().back(), "DOBILI STE BINGO TIKET: 1");
+  EXPECT_EQ(hall.console.screen().statusPanel(12), "DOBILI STE BINGO TIKET: 1");
+  blinks(4);
   EXPECT_EQ(hall.memo(), (std::vector<std::string>{"NOVO KOLO", "4", "Unesite kupljene tikete"}));
   hall.frame(round(4, 1).drawn({50}));
   hall.ticks(2);
