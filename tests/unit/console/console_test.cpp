@@ -155,6 +155,7 @@ TEST(Console, ABingoBlinksStaysThroughTheNewRoundAndEndsWithItsFirstBalls) {
   hall.ticks(2);
   for (int i = 0; i < 4; ++i, hall.ticks(1)) EXPECT_FALSE(hall.visible("LblBIN"));
   EXPECT_EQ(hall.console.screen().memoBackground(), (Rgb{255, 255, 255}));
+  EXPECT_TRUE(hall.visible("PanelTK"));
 }
 
 TEST(Console, TheMemoIsLeftAloneWhenTheReadChangedNoBallOrTheServerWasSilent) {

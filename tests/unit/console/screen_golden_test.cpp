@@ -46,7 +46,12 @@ TEST(ScreenGolden, StartUpAndALineWonInEachLanguage) {
     SCOPED_TRACE(letter);
     test::ConsoleHall hall;
     hall.fs.addTextFile("\\\\srv\\net\\cJezik.txt", std::string(letter) + "\r\n");
-    hall.frame(test::Record().lop(6).kug(29).price(120).drawn({1, 3, 5, 7, 9, 29}).sold(0, 1, 500).kolo(7));
+    test::Record game = test::Record().lop(6).kug(29).price(120).drawn({1, 3, 5, 7, 9, 29}).sold(0, 1, 500);
+    // Round 7, fund 1, a rank-list row and a waiting row.
+    const std::size_t at[] = {337, 98, 99, 100, 193, 194, 195, 212, 213};
+    const std::uint8_t value[] = {7, 0x12, 0x34, 0x56, 0x12, 0x34, 0x07, 0x56, 0x09};
+    for (std::size_t i = 0; i < std::size(at); ++i) game.set(at[i], value[i]);
+    hall.frame(game);
     hall.start();
     hall.console.EditKupEndExit("1", "2");
     hall.ticks(2);
