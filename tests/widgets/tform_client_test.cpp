@@ -111,12 +111,15 @@ TEST(TFormClient, AnErrorInAHandlerIsLoggedAndTheTicksGoOn) {
   EXPECT_EQ(w.label("LblTest_Info_Timer_Count"), "1");
 }
 
-TEST(TFormClient, OptionCheckMarksFollowTheSettings) {
+TEST(TFormClient, ActionsReachTheConsoleAndCheckMarksFollowTheSettings) {
   Window w{Record()};
   auto* enable = w.form->findChild<QAction*>("acBub_Bub2Enable");
   ASSERT_TRUE(enable);
   enable->trigger();  // with LAN off the second drum stays off
   EXPECT_FALSE(enable->isChecked());
+  w.form->findChild<QAction*>("acHelp_HwWinVer")->trigger();
+  EXPECT_EQ(w.prompts.infos,
+            std::vector<std::string>{"Platform: ????\r\nWindows: 6.1\n\rBuild  : 0\n\rUpdate: "});
   auto* lan = w.form->findChild<QAction*>("acBub_LAN");
   lan->trigger();
   EXPECT_TRUE(lan->isChecked());
