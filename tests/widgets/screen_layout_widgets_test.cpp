@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFrame>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -50,6 +51,11 @@ TEST(ScreenWidgets, ControlsAreBuiltWithTheirParentsFontsAndHints) {
     EXPECT_EQ(widget->font().bold(), row.bold) << row.name;
     EXPECT_EQ(widget->isHidden(), row.hidden) << row.name;
   }
+  // The system's borders as frame styles.
+  for (const auto& [name, style] : {std::pair{"LabelKUG", QFrame::WinPanel | QFrame::Sunken},
+                                    {"LabelLinBin", QFrame::Panel | QFrame::Sunken},
+                                    {"LblBIN", QFrame::Box | QFrame::Plain}})
+    EXPECT_EQ(window.findChild<QFrame*>(name)->frameStyle(), style) << name;
   const auto* tooltip = window.findChild<QWidget*>("LabelLOP");
   EXPECT_EQ(tooltip->toolTip(), "Broj izvucenih loptica");
   EXPECT_EQ(tooltip->statusTip(), "Broj izvucenih loptica");
@@ -129,6 +135,8 @@ TEST(ScreenWidgets, MenusCarryCaptionsKeysHintsAndStartStates) {
   EXPECT_TRUE(bub[1]->isSeparator());
   EXPECT_TRUE(bub[4]->isSeparator());
   EXPECT_EQ(window.findChild<QAction*>("acBub_LAN")->property("menuItem").toString(), "mnuBub_LAN");
+  EXPECT_TRUE(
+      window.findChild<QMenu*>("mnuFile")->actions().contains(window.findChild<QAction*>("acFile_Exit")));
 }
 
 TEST(ScreenWidgets, MainWindowFrame) {
@@ -140,6 +148,7 @@ TEST(ScreenWidgets, MainWindowFrame) {
   EXPECT_FALSE(window.windowFlags() & Qt::WindowMinMaxButtonsHint);
   const int menu = window.menuBar()->sizeHint().height();
   EXPECT_EQ(window.maximumSize(), QSize(1024, 730 + menu));
+  EXPECT_EQ(window.minimumSize(), QSize(592, 404 + menu));
   placeMainWindow(window, QSize(1280, 1024));
   EXPECT_EQ(window.size(), QSize(1024, 730 + menu));
   placeMainWindow(window, QSize(800, 600));
