@@ -99,6 +99,8 @@ TEST(TFormClient, TheCloseQuestionKeepsTheConsoleUnlessAnsweredYes) {
   w.form->terminate();  // the server's close command asks nothing
   EXPECT_FALSE(w.form->isVisible());
   EXPECT_EQ(w.prompts.asked.size(), 1u);
+  w.form.reset();
+  EXPECT_NE(w.fs.text("/opt/bingo/clientbingo.log").find("END Bingo"), std::string::npos);
 }
 
 TEST(TFormClient, AnErrorInAHandlerIsLoggedAndTheTicksGoOn) {
@@ -117,6 +119,8 @@ TEST(TFormClient, ActionsReachTheConsoleAndCheckMarksFollowTheSettings) {
   ASSERT_TRUE(enable);
   enable->trigger();  // with LAN off the second drum stays off
   EXPECT_FALSE(enable->isChecked());
+  w.form->AppEventsIdle();
+  EXPECT_EQ(w.label("StatusBarPanel3"), "06.12.26");
   w.form->findChild<QAction*>("acHelp_HwWinVer")->trigger();
   EXPECT_EQ(w.prompts.infos,
             std::vector<std::string>{"Platform: ????\r\nWindows: 6.1\n\rBuild  : 0\n\rUpdate: "});
