@@ -111,6 +111,14 @@ TEST(TFormClient, AnErrorInAHandlerIsLoggedAndTheTicksGoOn) {
   EXPECT_NE(w.fs.text("/opt/bingo/clientbingo.err").find("1x"), std::string::npos);
   w.ticks(1);
   EXPECT_EQ(w.label("LblTest_Info_Timer_Count"), "1");
+
+  // Whatever else a handler throws is logged too.
+  struct Throwing : test::FakeNetwork {
+    bool Server_Ping(const std::string&) override { throw 7; }
+  } network;
+  test::FakePlatform p;
+  TFormClient form(ConsoleServices{p.fs, p.clock, network, p.shell, p.info, p.prompts, p.kProgram});
+  EXPECT_NE(p.fs.text("/opt/bingo/clientbingo.err").find("Unknown error"), std::string::npos);
 }
 
 TEST(TFormClient, ActionsReachTheConsoleAndCheckMarksFollowTheSettings) {
