@@ -96,7 +96,9 @@ TEST(TFormClient, TheCloseQuestionKeepsTheConsoleUnlessAnsweredYes) {
   EXPECT_FALSE(w.form->close());
   EXPECT_TRUE(w.form->isVisible());
   EXPECT_EQ(w.prompts.asked, std::vector<std::string>{"Izlaz iz programa?"});
+  w.form->TimerFrames().start(1000);
   w.form->terminate();  // the server's close command asks nothing
+  EXPECT_FALSE(w.form->TimerFrames().isActive());
   EXPECT_FALSE(w.form->isVisible());
   EXPECT_EQ(w.prompts.asked.size(), 1u);
   w.form.reset();
