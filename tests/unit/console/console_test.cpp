@@ -287,6 +287,29 @@ TEST(Console, OptionsSaveTheIniFileAndFollowTheirRules) {
   EXPECT_TRUE(hall.console.config().WBShow);
 }
 
+TEST(Console, TheCameraOptionsFollowEachOther) {
+  Hall hall;
+  hall.start();
+  struct Row {
+    void (Console::*action)();
+    bool show, cam2, changed;
+  };
+  const Row rows[] = {
+      {&Console::acBub_WB_Cam2, false, false, false},  // no second camera without the first
+      {&Console::acBub_WB_Show, true, false, true},   {&Console::acBub_WB_Cam2, true, true, true},
+      {&Console::acBub_WB_Cam2, true, false, false},  {&Console::acBub_WB_Cam2, true, true, true},
+      {&Console::acBub_WB_Show, false, false, true},
+  };
+  for (const Row& row : rows) {
+    (hall.console.*row.action)();
+    hall.console.ActionListUpdate();
+    EXPECT_EQ(hall.console.config().WBShow, row.show);
+    EXPECT_EQ(hall.console.screen().menu("acBub_WB_Cam2").checked, row.cam2);
+    EXPECT_EQ(hall.console.takeCameraChange(), row.changed);
+  }
+  EXPECT_NE(hall.fs.text("/opt/bingo/clientbingo.ini").find("Cam2=0"), std::string::npos);
+}
+
 TEST(Console, TheMemoryInfoTogglesTheSecondDrumMenu) {
   Hall hall;
   hall.start();
