@@ -83,17 +83,6 @@ std::set<int> ScreenDump::drawnCells() const {
   return balls;
 }
 
-QString ScreenDump::statusPanel(int panel) const {
-  return m_json.value("StatusBar").toArray().at(panel).toString();
-}
-
-QStringList ScreenDump::memoLines() const {
-  QStringList lines;
-  for (const QJsonValue& line : m_json.value("MemoINFO").toObject().value("lines").toArray())
-    lines << line.toString();
-  return lines;
-}
-
 Child::Child(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment,
              const QString& workingFolder, const QString& outputFile) {
   m_process.setProgram(program);

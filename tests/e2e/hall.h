@@ -43,8 +43,6 @@ class ScreenDump {
   QString cellBackground(int ball) const;
   // Balls whose cell is painted drawn or last-drawn.
   std::set<int> drawnCells() const;
-  QString statusPanel(int panel) const;
-  QStringList memoLines() const;
 
  private:
   explicit ScreenDump(QJsonObject json) : m_json(std::move(json)) {}
@@ -66,7 +64,6 @@ class Child {
   // SIGTERM, then SIGKILL when it does not end in time.
   void stop();
   bool exitedNormally() const;
-  int exitCode() const { return m_process.exitCode(); }
 
  private:
   QProcess m_process;
@@ -104,7 +101,6 @@ class Hall {
   QString consoleOutput() const;
   // Kept for a look after a failure.
   void keep() { m_temporary.setAutoRemove(false); }
-  QString path() const { return m_temporary.path(); }
 
  private:
   QProcessEnvironment environment() const;

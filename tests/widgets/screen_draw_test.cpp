@@ -2,9 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -12,7 +9,6 @@
 
 #include "display/model/captions.h"
 #include "display/model/number_board.h"
-#include "display/model/screen_dump.h"
 #include "display/model/ticket_panel.h"
 #include "display/widgets/console_screen.h"
 #include "display/widgets/main_window_frame.h"
@@ -167,34 +163,6 @@ TEST(ScreenDraw, AdoptedControlTakesItsPlaceAndVisibility) {
   s.model.setVisible("WebBrowser_Camera", true);
   s.screen->draw(s.model);
   EXPECT_FALSE(camera->isHidden());
-}
-
-TEST(ScreenDraw, DumpIsValidJsonOfTheWholeScreen) {
-  ScreenModel model;
-  model.setJezik(3);
-  model.setText("LabelTitleWait", "^EKA");
-  model.setText("LblTest_Info_LAN_Net_cJez_Name", "\\\\srv\\net\\cJezik.txt");
-  model.memoAdd("\"12\"");
-  QJsonParseError error;
-  const QJsonDocument doc =
-      QJsonDocument::fromJson(QByteArray::fromStdString(screenDumpJson(model, 7)), &error);
-  ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
-  const QJsonObject root = doc.object();
-  EXPECT_EQ(root["TimerCount"].toInt(), 7);
-  EXPECT_EQ(root["controls"].toObject().size(), 193);
-  EXPECT_EQ(root["controls"]["LabelTitleWait"]["text"].toString(), QString::fromUtf8("ЧЕКА"));
-  EXPECT_EQ(root["controls"]["LblTest_Info_LAN_Net_cJez_Name"]["text"].toString(),
-            "\\\\srv\\net\\cJezik.txt");
-  EXPECT_EQ(root["controls"]["LabelRL1"]["rect"].toArray(), QJsonArray({10, 40, 17, 17}));
-  EXPECT_EQ(root["MemoINFO"]["lines"].toArray(), QJsonArray({"\"12\""}));
-  EXPECT_EQ(root["StatusBar"].toArray().size(), 13);
-  EXPECT_EQ(root["CifarskaBtn"].toArray().size(), 90);
-  EXPECT_EQ(root["CifarskaBtn"][89]["text"].toString(), "90");
-  EXPECT_EQ(root["TiketNo"].toArray().size(), 6);
-  EXPECT_EQ(root["TiketBtn"].toArray().size(), 6);
-  EXPECT_EQ(root["TiketBtn"][5].toArray().size(), 3);
-  EXPECT_EQ(root["TiketBtn"][5][2].toArray().size(), 9);
-  EXPECT_FALSE(root["menus"]["mnuBub"]["visible"].toBool());
 }
 
 }  // namespace

@@ -96,9 +96,13 @@ TEST(TFormClient, TheCloseQuestionKeepsTheConsoleUnlessAnsweredYes) {
   EXPECT_FALSE(w.form->close());
   EXPECT_TRUE(w.form->isVisible());
   EXPECT_EQ(w.prompts.asked, std::vector<std::string>{"Izlaz iz programa?"});
+  w.form->TimerFrames().start(1000);
   w.form->terminate();  // the server's close command asks nothing
+  EXPECT_FALSE(w.form->TimerFrames().isActive());
   EXPECT_FALSE(w.form->isVisible());
   EXPECT_EQ(w.prompts.asked.size(), 1u);
+  w.form.reset();
+  EXPECT_NE(w.fs.text("/opt/bingo/clientbingo.log").find("END Bingo"), std::string::npos);
 }
 
 TEST(TFormClient, AnErrorInAHandlerIsLoggedAndTheTicksGoOn) {
@@ -109,14 +113,27 @@ TEST(TFormClient, AnErrorInAHandlerIsLoggedAndTheTicksGoOn) {
   EXPECT_NE(w.fs.text("/opt/bingo/clientbingo.err").find("1x"), std::string::npos);
   w.ticks(1);
   EXPECT_EQ(w.label("LblTest_Info_Timer_Count"), "1");
+
+  // Whatever else a handler throws is logged too.
+  struct Throwing : test::FakeNetwork {
+    bool Server_Ping(const std::string&) override { throw 7; }
+  } network;
+  test::FakePlatform p;
+  TFormClient form(ConsoleServices{p.fs, p.clock, network, p.shell, p.info, p.prompts, p.kProgram});
+  EXPECT_NE(p.fs.text("/opt/bingo/clientbingo.err").find("Unknown error"), std::string::npos);
 }
 
-TEST(TFormClient, OptionCheckMarksFollowTheSettings) {
+TEST(TFormClient, ActionsReachTheConsoleAndCheckMarksFollowTheSettings) {
   Window w{Record()};
   auto* enable = w.form->findChild<QAction*>("acBub_Bub2Enable");
   ASSERT_TRUE(enable);
   enable->trigger();  // with LAN off the second drum stays off
   EXPECT_FALSE(enable->isChecked());
+  w.form->AppEventsIdle();
+  EXPECT_EQ(w.label("StatusBarPanel3"), "06.12.26");
+  w.form->findChild<QAction*>("acHelp_HwWinVer")->trigger();
+  EXPECT_EQ(w.prompts.infos,
+            std::vector<std::string>{"Platform: ????\r\nWindows: 6.1\n\rBuild  : 0\n\rUpdate: "});
   auto* lan = w.form->findChild<QAction*>("acBub_LAN");
   lan->trigger();
   EXPECT_TRUE(lan->isChecked());

@@ -126,6 +126,15 @@ TEST(StartupSoldMarks, RangesBecomeFlagsCountsRunsAndTotals) {
       {"runs only up to the type's ticket count", {{1900, 2000, 0}}, 0, 0, {100}, {{1900, 1944}}, 100, 0},
       {"end beyond the table", {{24000, 65535, 0}}, 3, 0, {41535}, {{24000, 24192}}, 41535, 0},
       {"byte 1876 = 14 leaves the runs empty", {{5, 9, 1}}, 0, 14, {4}, {}, 4, 1},
+      // Six ranges make six runs at most: the seventh run slot stays empty.
+      {"six runs",
+       {{1, 3, 0}, {5, 7, 0}, {9, 11, 0}, {13, 15, 0}, {19, 21, 0}, {23, 25, 0}},
+       0,
+       0,
+       {2, 2, 2, 2, 2, 2},
+       {{1, 2}, {5, 6}, {9, 10}, {13, 14}, {19, 20}, {23, 24}},
+       12,
+       0},
   };
   for (const Row& row : rows) {
     GameRecord record = withRanges(row.ranges);

@@ -132,8 +132,8 @@ TEST(Startup, TheGameRecordGetsSellersPrizesAndCity) {
 TEST(Startup, AnotherProgramAlsoLoadsTheFirstGameRecordFile) {
   Hall hall("C:\\Orma\\Bingo\\Server.exe");
   std::vector<std::uint8_t> dg(GameRecord::kSize, 0);
-  dg[9] = 7;   // game type above 3
-  dg[23] = 1;  // cleared by the last step
+  dg[9] = 7;            // game type above 3
+  dg[20] = dg[23] = 1;  // cleared by the last step
   dg[500] = 0x5A;
   hall.fs.addFolder("D:\\Orma");
   hall.fs.addFolder("C:\\Orma\\Wav");
@@ -143,6 +143,7 @@ TEST(Startup, AnotherProgramAlsoLoadsTheFirstGameRecordFile) {
   const ByteReader r = hall.state->gameRecord.reader();
   EXPECT_EQ(r.u8(500), 0x5A);
   EXPECT_EQ(r.u8(9), 0);
+  EXPECT_EQ(r.u8(20), 0);
   EXPECT_EQ(r.u8(23), 0);
   EXPECT_TRUE(hall.fs.hasFolder(kFolderRep));
   const auto trace = hall.trace();

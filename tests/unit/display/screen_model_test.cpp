@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <stdexcept>
 
 #include "display/model/captions.h"
-#include "display/model/menu_table.h"
 
 namespace bingo {
 namespace {
@@ -42,26 +40,6 @@ TEST(ScreenModel, LanguageChangeRedrawsEveryControl) {
   EXPECT_GT(model.memoRevision(), start);
 }
 
-TEST(ScreenModel, StartsAsTheLayoutAndTheMenuTableSay) {
-  ScreenModel model;
-  EXPECT_EQ(model.control("LabelLN2_Label").text, "LINIJA 2");
-  EXPECT_EQ(model.control("LabelRL6").text, "6");
-  EXPECT_FALSE(model.control("LblBIN").visible);
-  EXPECT_FALSE(model.control("ChkBox_AltS").visible);
-  EXPECT_EQ(model.control("LabelMxL").fg, kRed);
-  EXPECT_EQ(model.control("LabelTitleKugla").bg, kBlack);
-  EXPECT_EQ(model.memoBackground(), kWhite);
-
-  EXPECT_FALSE(model.menu("mnuBub").enabled);
-  EXPECT_FALSE(model.menu("mnuBub").visible);
-  EXPECT_FALSE(model.menu("acBub_RS232").enabled);
-  EXPECT_TRUE(model.menu("acBub_RS232").visible);
-  EXPECT_TRUE(model.menu("acBub_LAN").enabled);
-  EXPECT_FALSE(model.menu("acBub_AltSC").visible);
-  EXPECT_EQ(model.ticketHeader(1).text, "   1");
-  EXPECT_EQ(model.ticketCell(6, 3, 9).text, "*");
-}
-
 TEST(ScreenModel, CaptionTextsFollowTheLanguageAndLeaveFixedTextsAlone) {
   ScreenModel model;
   Captions captions;
@@ -86,24 +64,6 @@ TEST(ScreenModel, UnknownNamesAndIndicesAreRefused) {
   EXPECT_THROW(model.ticketCell(7, 1, 1), std::out_of_range);
   EXPECT_THROW(model.ticketCell(1, 4, 1), std::out_of_range);
   EXPECT_THROW(model.setStatusPanel(13, "x"), std::out_of_range);
-}
-
-TEST(MenuTable, ActionsAndMenusHaveDistinctNamesAndKnownMenus) {
-  std::set<std::string> names, menus;
-  for (const MenuSpec& menu : mainMenus()) {
-    EXPECT_TRUE(names.insert(menu.name).second) << menu.name;
-    menus.insert(menu.name);
-  }
-  for (const ActionSpec& action : menuActions()) {
-    EXPECT_TRUE(names.insert(action.name).second) << action.name;
-    if (*action.menuItem) {
-      EXPECT_TRUE(names.insert(action.menuItem).second) << action.menuItem;
-    }
-    EXPECT_EQ(*action.menuItem == '\0', *action.menu == '\0') << action.name;
-    if (*action.menu) {
-      EXPECT_TRUE(menus.count(action.menu)) << action.name;
-    }
-  }
 }
 
 }  // namespace

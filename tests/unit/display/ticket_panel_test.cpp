@@ -44,25 +44,6 @@ TEST(TicketPanel, GeometryStacksSixTicketsEndingAt642) {
   EXPECT_EQ(last.top + last.height, 642);
 }
 
-TEST(TicketPanel, FillPlacesNumbersByColumn) {
-  ScreenModel model;
-  BestTicketsView view{};
-  for (TicketDisplay& empty : view) {
-    empty.header = " ";
-    empty.cells.fill(" ");
-  }
-  view[1] = ticket("  17", kCard, {});
-  fillTicketPanel(model, view);
-  EXPECT_EQ(model.ticketHeader(2).text, "  17");
-  EXPECT_EQ(model.ticketCell(2, 1, 1).text, " 1");
-  EXPECT_EQ(model.ticketCell(2, 1, 9).text, "90");
-  EXPECT_EQ(model.ticketCell(2, 2, 1).text, " 9");
-  EXPECT_EQ(model.ticketCell(2, 3, 2).text, "10");
-  EXPECT_EQ(model.ticketCell(2, 1, 3).text, "*");
-  EXPECT_EQ(model.ticketHeader(1).text, " ");
-  EXPECT_EQ(model.ticketCell(6, 3, 9).text, " ");
-}
-
 struct Look {
   Rgb fg;
   Rgb bg;

@@ -68,24 +68,7 @@ TEST_F(RecordCopy, TakesTheGreatestWholeRecordFileOfTheCity) {
   }
 }
 
-TEST_F(RecordCopy, FilesTheRecordIntoTheArchive) {
-  fs.addFile("\\\\SRV\\net\\150101N1.DG", recordBytes(1));
-  fs.addFile("\\\\SRV\\net\\150102N1.DG", std::vector<std::uint8_t>(100, 1));
-  tick(3, 8);
-  EXPECT_TRUE(config.NetDGTaken);
-  EXPECT_EQ(config.NetDGName, "150101N1.DG");
-  EXPECT_EQ(config.NetDGRB, 7);
-  EXPECT_FALSE(fs.hasFile("\\\\SRV\\net\\150101N1.DG"));
-  EXPECT_TRUE(fs.hasFile("\\\\SRV\\net\\150102N1.DG"));
-  for (const char* path :
-       {"C:\\Orma\\Bingo\\Arh\\DG2\\150101N1\\007\\150101N1.DG", "C:\\Orma\\Bingo\\Arh\\DG2\\150101N1.DG",
-        "C:\\Orma\\Bingo\\Arh\\DG2\\DGT\\150101N1.DG", "c:\\orma\\bingo\\arh\\dg2\\dgt\\150101n107"})
-    EXPECT_EQ(fs.bytes(path), recordBytes(1)) << path;
-  const auto temporary = GameRecordCopy::temporaryCopies(config, "150101N1.DG", 7);
-  EXPECT_EQ(temporary[1], "c:\\orma\\bingo\\arh\\dg2\\dgt\\150101n107");
-}
-
-TEST_F(RecordCopy, RunNumberFromTheRound) {
+TEST_F(RecordCopy, FilesTheRecordIntoTheArchiveUnderItsRunNumber) {
   struct Row {
     std::int32_t kolo;
     const char* folder;
@@ -104,8 +87,12 @@ TEST_F(RecordCopy, RunNumberFromTheRound) {
     tick(3, r.kolo);
     EXPECT_TRUE(config.NetDGTaken) << r.kolo;
     EXPECT_EQ(config.NetDGRB, r.rb) << r.kolo;
-    EXPECT_TRUE(fs.hasFile(std::string(kArchive) + "\\150101N1\\" + r.folder + "\\150101N1.DG")) << r.kolo;
-    EXPECT_TRUE(fs.hasFile(std::string(kArchive) + "\\DGT\\" + r.temporary)) << r.kolo;
+    EXPECT_EQ(config.NetDGName, "150101N1.DG");
+    EXPECT_FALSE(fs.hasFile("\\\\SRV\\net\\150101N1.DG"));
+    for (const std::string& copy :
+         {std::string("\\150101N1\\") + r.folder + "\\150101N1.DG", std::string("\\150101N1.DG"),
+          std::string("\\DGT\\150101N1.DG"), std::string("\\DGT\\") + r.temporary})
+      EXPECT_EQ(fs.bytes(kArchive + copy), recordBytes(1)) << r.kolo << copy;
   }
 }
 

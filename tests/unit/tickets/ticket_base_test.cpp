@@ -109,15 +109,5 @@ TEST(TicketBase, ReloadsOnlyOnAChangeOfType) {
   EXPECT_EQ(base.TicketBase_Card(1945, 1, 1), 9);
 }
 
-TEST(TicketBase, FreedTableReadsAsZero) {
-  FakeFileSystem fs;
-  fs.addFile(kType0, uniformCards(1944, 7));
-  TicketBase base(fs);
-  base.TicketBase_Init();
-  base.TicketBase_Free();
-  EXPECT_EQ(base.TicketBase_Card(1, 1, 1), 0);
-  EXPECT_TRUE(base.card(1).empty());
-}
-
 }  // namespace
 }  // namespace bingo

@@ -69,7 +69,6 @@ TEST_F(TicketEntry, CommitsMergeIntoRunsAndCountThem) {
     EXPECT_EQ(listed(fresh.bought()), r.ranges) << r.name;
     EXPECT_EQ(fresh.bought().BoughtCount(), r.count) << r.name;
     EXPECT_EQ(boughtFlagsSet(fresh.bought()), r.count) << r.name;
-    EXPECT_EQ(fresh.bought().TkKupSlot(), static_cast<int>(r.entries.size() % 9)) << r.name;
   }
 }
 
@@ -93,7 +92,6 @@ TEST_F(TicketEntry, SecondDrumEntersEverythingWithoutAMemoLine) {
   const Lines memo = tickets.EditKupEndExit("not", "read", true, factsWith({}, 0));
   EXPECT_TRUE(memo.empty());
   EXPECT_EQ(listed(bought), (Ranges{{1, 24192}}));
-  EXPECT_EQ(bought.TkKupSlot(), 1);
 }
 
 TEST_F(TicketEntry, PastedTextRaisesAndStoresNothing) {
@@ -102,7 +100,6 @@ TEST_F(TicketEntry, PastedTextRaisesAndStoresNothing) {
   EXPECT_THROW(enter("10", " "), AppError);
   EXPECT_THROW(enter("10", "99999999999"), AppError);
   EXPECT_EQ(listed(bought), (Ranges{{5, 6}}));
-  EXPECT_EQ(bought.TkKupSlot(), 1);
 }
 
 TEST_F(TicketEntry, UnsoldTicketsGoFromTheSecondBall) {
@@ -259,7 +256,6 @@ TEST_F(TicketEntry, DeleteAllForgetsEverythingButTheRound) {
   EXPECT_EQ(boughtFlagsSet(bought), 0u);
   EXPECT_FALSE(bought.SoldSet(10));
   EXPECT_TRUE(listed(bought).empty());
-  EXPECT_EQ(bought.TkKupSlot(), 0);
   EXPECT_EQ(bought.LastKolo(), 12);
   EXPECT_EQ(tickets.analysis().LineWaitMin(), 10);
   EXPECT_EQ(tickets.analysis().BingoWaitMin(), 16);

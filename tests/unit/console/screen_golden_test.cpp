@@ -1,0 +1,87 @@
+// The whole screen of a console after start-up and two ticks of a game with a
+// line won on a bought ticket, one reviewed dump per language, and the look
+// of every control (font, border, alignment, caption number, hint) and
+// every menu and action beside it. A change of the
+// layout, a caption or a colour shows up here as a difference to review.
+// BINGO_UPDATE_GOLDEN=1 rewrites the files instead of comparing.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "console_hall.h"
+#include "display/model/menu_table.h"
+#include "display/model/screen_dump.h"
+#include "display/model/screen_layout.h"
+
+namespace bingo {
+namespace {
+
+// Beside this file; BINGO_TEST_DATA names tests/data.
+const std::string kFolder =
+    (std::filesystem::path(BINGO_TEST_DATA).parent_path() / "unit/console/testdata/").string();
+
+void compareWithGolden(const std::string& name, const std::string& actual) {
+  const std::string path = kFolder + name;
+  if (std::getenv("BINGO_UPDATE_GOLDEN")) {
+    std::ofstream(path, std::ios::binary) << actual;
+    return;
+  }
+  std::ifstream in(path, std::ios::binary);
+  ASSERT_TRUE(in) << path << " is missing: run with BINGO_UPDATE_GOLDEN=1 and review it";
+  const std::string golden{std::istreambuf_iterator<char>(in), {}};
+  if (golden == actual) return;
+  std::size_t at = 0;
+  while (at < golden.size() && at < actual.size() && golden[at] == actual[at]) ++at;
+  const std::size_t from = at < 80 ? 0 : at - 80;
+  ADD_FAILURE() << name << " differs at byte " << at << "\n golden: " << golden.substr(from, 200)
+                << "\n actual: " << actual.substr(from, 200);
+}
+
+TEST(ScreenGolden, StartUpAndALineWonInEachLanguage) {
+  for (const char* letter : {"S", "A", "M"}) {
+    SCOPED_TRACE(letter);
+    test::ConsoleHall hall;
+    hall.fs.addTextFile("\\\\srv\\net\\cJezik.txt", std::string(letter) + "\r\n");
+    test::Record game = test::Record().lop(6).kug(29).price(120).drawn({1, 3, 5, 7, 9, 29}).sold(0, 1, 500);
+    // Round 7, fund 1, a rank-list row and a waiting row.
+    const std::size_t at[] = {337, 98, 99, 100, 193, 194, 195, 212, 213};
+    const std::uint8_t value[] = {7, 0x12, 0x34, 0x56, 0x12, 0x34, 0x07, 0x56, 0x09};
+    for (std::size_t i = 0; i < std::size(at); ++i) game.set(at[i], value[i]);
+    hall.frame(game);
+    hall.start();
+    hall.console.EditKupEndExit("1", "2");
+    hall.ticks(2);
+    hall.console.AppEventsIdle(true, false);
+    hall.console.ActionListUpdate();
+    compareWithGolden(std::string("screen-") + letter + ".json", screenDumpJson(hall.console.screen(), 2));
+  }
+}
+
+TEST(ScreenGolden, LookOfEveryControlAndMenu) {
+  std::ostringstream json;
+  json << '{';
+  for (const ControlSpec& c : screenLayout()) {
+    const Look& l = c.look;
+    json << (&c == screenLayout().data() ? "" : ",") << jsonString(c.name) << ":[" << int(l.kind) << ','
+         << int(l.face) << ',' << l.px << ',' << l.bold << ',' << int(l.edge) << ',' << l.centred << ','
+         << c.maxLength << ',' << c.caption << ',' << showsHintAsTooltip(c) << ',' << jsonString(c.hint)
+         << ']';
+  }
+  for (const MenuSpec& m : mainMenus())
+    json << ',' << jsonString(m.name) << ":[" << jsonString(m.caption) << ',' << jsonString(m.hint) << ','
+         << m.enabled << ',' << m.visible << ']';
+  for (const ActionSpec& a : menuActions())
+    json << ',' << jsonString(a.name) << ":[" << jsonString(a.menuItem) << ',' << jsonString(a.menu) << ','
+         << jsonString(a.caption) << ',' << jsonString(a.shortcut) << ',' << jsonString(a.hint) << ','
+         << a.checkable << ',' << a.enabled << ',' << a.visible << ',' << a.checked << ','
+         << a.separatorBefore << ']';
+  json << "}\n";
+  compareWithGolden("layout-looks.json", json.str());
+}
+
+}  // namespace
+}  // namespace bingo
