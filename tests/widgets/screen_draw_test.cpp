@@ -181,7 +181,8 @@ TEST(ScreenDraw, DumpIsValidJsonOfTheWholeScreen) {
   ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
   const QJsonObject root = doc.object();
   EXPECT_EQ(root["TimerCount"].toInt(), 7);
-  EXPECT_EQ(root["controls"].toObject().size(), 193);
+  EXPECT_EQ(root["controls"].toObject().size(), 194);
+  EXPECT_EQ(root["controls"]["StatusBar"]["rect"].toArray(), QJsonArray({0, 711, 1024, 19}));
   EXPECT_EQ(root["controls"]["LabelTitleWait"]["text"].toString(), QString::fromUtf8("ЧЕКА"));
   EXPECT_EQ(root["controls"]["LblTest_Info_LAN_Net_cJez_Name"]["text"].toString(),
             "\\\\srv\\net\\cJezik.txt");
@@ -195,6 +196,8 @@ TEST(ScreenDraw, DumpIsValidJsonOfTheWholeScreen) {
   EXPECT_EQ(root["TiketBtn"][5].toArray().size(), 3);
   EXPECT_EQ(root["TiketBtn"][5][2].toArray().size(), 9);
   EXPECT_FALSE(root["menus"]["mnuBub"]["visible"].toBool());
+  EXPECT_TRUE(root["menus"]["acBub_AltSC"]["enabled"].toBool());
+  EXPECT_FALSE(root["menus"]["mnuBub_AltS"]["enabled"].toBool());
 }
 
 }  // namespace

@@ -289,6 +289,9 @@ void ConsoleScreen::drawMemo(const ScreenModel& model) {
   const QString text = lines.join(QLatin1Char('\n'));
   if (memo.toPlainText() != text) {
     memo.setPlainText(text);
+    // The memo has no scroll bars: the newest line is kept in view.
+    memo.moveCursor(QTextCursor::End);
+    memo.ensureCursorVisible();
     ++m_touches;
   }
   const ControlState& state = model.control("MemoINFO");

@@ -21,6 +21,7 @@ TEST(ScreenDump, WritesEveryPartAsTheScreenShowsIt) {
   model.setText("LblTest_Info_LAN_Net_Frame_Name", "\\\\bingoserver\\net\\Frame.dat");
   model.memoAdd("NOVO KOLO");
   model.setMemoBackground(kRed);
+  model.setStatusPanel(6, std::string("SALA\0\0\0\0", 8));  // the hall text ends at its first NUL
   model.setStatusPanel(7, "2.3.4-[151031]");
   model.boardFlags(90) = {true, true, false};
   recolourNumberBoard(model, false);
@@ -45,10 +46,9 @@ TEST(ScreenDump, WritesEveryPartAsTheScreenShowsIt) {
           "\"MemoINFO\":{\"lines\":[\"\xd0\x9d\xd0\x9e\xd0\x92\xd0\x9e \xd0\x9a\xd0\x9e\xd0\x9b\xd0\x9e\"],"
           "\"bg\":\"#ff0000\"}"),
       std::string::npos);
-  EXPECT_NE(
-      json.find(
-          "\"StatusBar\":[\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"2.3.4-[151031]\",\"\",\"\",\"\",\"\",\"\"]"),
-      std::string::npos);
+  EXPECT_NE(json.find("\"StatusBar\":[\"\",\"\",\"\",\"\",\"\",\"\",\"SALA\",\"2.3.4-[151031]\",\"\",\"\","
+                      "\"\",\"\",\"\"]"),
+            std::string::npos);
   EXPECT_NE(json.find("\"CifarskaBtn\":[{\"text\":\" 1\",\"fg\":\"#000000\",\"bg\":\"#a0a0a4\"}"),
             std::string::npos);
   EXPECT_NE(
@@ -58,7 +58,10 @@ TEST(ScreenDump, WritesEveryPartAsTheScreenShowsIt) {
   EXPECT_NE(json.find("\"mnuBub\":{\"enabled\":false,\"visible\":true,\"checked\":false}"),
             std::string::npos);
   EXPECT_EQ(count(json, "\"text\":\"*\""), 162u);
-  EXPECT_EQ(count(json, "\"parent\":"), 193u);
+  EXPECT_NE(json.find("\"StatusBar\":{\"text\":\"\",\"visible\":true,\"fg\":\"#000000\",\"bg\":\"#f0f0f0\","
+                      "\"parent\":\"TFormClient\",\"rect\":[0,711,1024,19]}}"),
+            std::string::npos);
+  EXPECT_EQ(count(json, "\"parent\":"), 194u);
   EXPECT_EQ(json.back(), '\n');
 }
 

@@ -54,10 +54,13 @@ TEST(ScreenModel, StartsAsTheLayoutAndTheMenuTableSay) {
 
   EXPECT_FALSE(model.menu("mnuBub").enabled);
   EXPECT_FALSE(model.menu("mnuBub").visible);
-  EXPECT_FALSE(model.menu("acBub_RS232").enabled);
-  EXPECT_TRUE(model.menu("acBub_RS232").visible);
-  EXPECT_TRUE(model.menu("acBub_LAN").enabled);
-  EXPECT_FALSE(model.menu("acBub_AltSC").visible);
+  EXPECT_FALSE(model.menu("mnuBub_RS232").enabled);
+  EXPECT_TRUE(model.menu("mnuBub_RS232").visible);
+  EXPECT_TRUE(model.menu("mnuBub_LAN").enabled);
+  EXPECT_FALSE(model.menu("mnuBub_AltS").visible);
+  EXPECT_TRUE(model.menu("acBub_AltSC").enabled);  // F5 works while its item is hidden
+  model.setMenuChecked("acBub_AltSC", true);
+  EXPECT_TRUE(model.menu("mnuBub_AltS").checked);
   EXPECT_EQ(model.ticketHeader(1).text, "   1");
   EXPECT_EQ(model.ticketCell(6, 3, 9).text, "*");
 }
