@@ -114,20 +114,9 @@ QString shown(const ScreenDump& dump) {
 
 // Keys as a keypad sends them: digits, "*" (erase), Enter.
 void typeKeypad(const XServer& x, const QString& keys) {
-  QString digits;
-  const auto flush = [&] {
-    if (!digits.isEmpty()) x.xdotool({"type", "--delay", "30", digits});
-    digits.clear();
-  };
-  for (const QChar c : keys) {
-    if (c.isDigit()) {
-      digits += c;
-      continue;
-    }
-    flush();
-    x.xdotool({"key", c == '*' ? "KP_Multiply" : "KP_Enter"});
-  }
-  flush();
+  QStringList arguments{"key", "--delay", "30"};
+  for (const QChar c : keys) arguments << (c.isDigit() ? QString(c) : c == '*' ? "KP_Multiply" : "KP_Enter");
+  x.xdotool(arguments);
 }
 
 // "-", then the first and the last ticket, each into its own box with Enter.
