@@ -142,15 +142,21 @@ TEST(TFormClient, F5AtStartRaisesAltSAndPutsTheFocusInTheEntry) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return w.form->EditKupPoc()->hasFocus(); }));
 }
 
-TEST(TFormClient, TheAltSBoxRunsItsAction) {
-  Window w{Record()};
-  w.form->findChild<QAction*>("mnuBub_LAN")->trigger();
-  w.form->findChild<QAction*>("mnuBub_Bub2Enable")->trigger();
-  auto* box = w.form->findChild<QCheckBox*>("ChkBox_AltS");
-  ASSERT_TRUE(box->isVisible());
-  QTest::mouseClick(box, Qt::LeftButton);
-  EXPECT_TRUE(w.fs.hasFile(w.form->console().config().FilesAltS));
-  EXPECT_TRUE(box->isChecked());
+TEST(TFormClient, TheAltSBoxRunsItsActionByAClickOrItsAccessKey) {
+  for (const bool click : {true, false}) {
+    Window w{Record()};
+    w.form->findChild<QAction*>("mnuBub_LAN")->trigger();
+    w.form->findChild<QAction*>("mnuBub_Bub2Enable")->trigger();
+    auto* box = w.form->findChild<QCheckBox*>("ChkBox_AltS");
+    ASSERT_TRUE(box->isVisible());
+    if (click)
+      QTest::mouseClick(box, Qt::LeftButton);
+    else
+      QTest::keyClick(w.form.get(), Qt::Key_S, Qt::AltModifier);
+    // The access key clicks the box the way a press of it looks: a moment later.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.fs.hasFile(w.form->console().config().FilesAltS); })) << click;
+    EXPECT_TRUE(box->isChecked()) << click;
+  }
 }
 
 TEST(TFormClient, TheMemoKeepsItsNewestLineInView) {
