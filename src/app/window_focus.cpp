@@ -59,24 +59,6 @@ bool runsWithoutWindowManager() {
 #endif
 }
 
-}  // namespace
-
-void takeKeyboard(QWidget& window) {
-  window.raise();
-  // Asked of the platform window itself: QWidget::activateWindow() does
-  // nothing while the window still counts as active through a box that is
-  // closing.
-  if (QWindow* handle = window.windowHandle())
-    handle->requestActivate();
-  else
-    window.activateWindow();
-#if defined(BINGO_HAVE_X11)
-  focusWithoutWindowManager(window);
-#endif
-}
-
-namespace {
-
 // Watches the program's other windows: when a box or dialog has closed, the
 // keyboard goes back to the box still open or else to the main window, which
 // gives it to the control that had the focus.
@@ -105,6 +87,20 @@ class KeyboardKeeper : public QObject {
 };
 
 }  // namespace
+
+void takeKeyboard(QWidget& window) {
+  window.raise();
+  // Asked of the platform window itself: QWidget::activateWindow() does
+  // nothing while the window still counts as active through a box that is
+  // closing.
+  if (QWindow* handle = window.windowHandle())
+    handle->requestActivate();
+  else
+    window.activateWindow();
+#if defined(BINGO_HAVE_X11)
+  focusWithoutWindowManager(window);
+#endif
+}
 
 void keepKeyboard(QWidget& window) {
   if (!runsWithoutWindowManager()) return;

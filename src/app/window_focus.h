@@ -11,10 +11,10 @@ namespace bingo {
 // manager would do so; asked before the window is mapped, it happens once it is.
 void takeKeyboard(QWidget& window);
 
-// Where no window manager runs: whenever no window of the program holds the
-// focus any more (a box has closed and the X server handed the focus to the
-// root window), the modal box still open or else `window` takes it back, and with
-// it the control that had the focus. Under a window manager the manager decides.
+// Where no window manager runs: whenever a box or dialog of the program has
+// closed (the X server then hands the focus to the root window), the modal box
+// still open or else `window` takes the keyboard back, and with it the control
+// that had the focus. Under a window manager the manager decides.
 void keepKeyboard(QWidget& window);
 
 }  // namespace bingo
