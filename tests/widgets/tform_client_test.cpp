@@ -132,6 +132,25 @@ TEST(TFormClient, OptionCheckMarksFollowTheSettings) {
   EXPECT_TRUE(enable->isVisible());
 }
 
+TEST(TFormClient, TheKeyFilterSwallowsTextOnlyInTheEntryFields) {
+  Window w{Record()};
+  const struct {
+    const char* focus;
+    const char* text;
+    bool swallowed;
+  } rows[] = {{"EditKupPoc", "a", true},
+              {"EditKupPoc", "\x1b", true},
+              {"EditKupPoc", "7", false},
+              {"mnuMain", "\x1b", false}};  // Escape leaves the menu bar's keyboard mode
+  for (const auto& row : rows) {
+    w.form->findChild<QWidget*>(row.focus)->setFocus();
+    QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromLatin1(row.text));
+    bool swallowed = false;
+    w.form->FormKeyPress(key, swallowed);
+    EXPECT_EQ(swallowed, row.swallowed) << row.focus << " " << row.text;
+  }
+}
+
 TEST(TFormClient, F5AtStartRaisesAltSAndPutsTheFocusInTheEntry) {
   Window w{Record()};
   EXPECT_TRUE(w.form->EditKupPoc()->hasFocus());
