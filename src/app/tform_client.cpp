@@ -3,6 +3,7 @@
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include "app/about_form.h"
 #include "app/camera_view.h"
 #include "app/lock_keys.h"
+#include "app/window_focus.h"
 #include "display/widgets/console_screen.h"
 #include "display/widgets/main_window_frame.h"
 #include "platform/folders.h"
@@ -66,6 +68,10 @@ void TFormClient::FormCreate() {
 void TFormClient::FormShow() {
   if (m_shown) return;
   m_shown = true;
+  // The console takes the keyboard at once, the ticket entry first.
+  takeKeyboard(*this);
+  keepKeyboard(*this);
+  if (m_editPoc && m_editPoc->isVisible()) m_editPoc->setFocus(Qt::ActiveWindowFocusReason);
   guarded([this] {
     const ConsoleConfig& config = m_console.config();
     const QString folder = QFileInfo(QString::fromStdString(m_console.programPath())).absolutePath();
@@ -126,6 +132,7 @@ void TFormClient::guarded(const std::function<void()>& handler) {
 // follow the settings only, as the action list's update sets them.
 void TFormClient::syncCheckMarks() {
   for (const auto& [action, name] : m_checkItems) action->setChecked(m_console.screen().menu(name).checked);
+  if (m_chkAltS) m_chkAltS->setChecked(m_console.screen().menu("acBub_AltSC").checked);
 }
 
 void TFormClient::draw() {
@@ -139,25 +146,30 @@ void TFormClient::AppEventsLogException(const std::string& message) {
 
 // The error box is opened from a queued call, never inside the handler that
 // failed: a modal box inside the timer's own slot would stop the ticks until
-// it closes. One box at a time; errors raised while it is open are in the log.
+// it closes. One box at a time: errors raised while it is open wait their turn
+// and follow one after another.
 void TFormClient::showErrors() {
-  for (std::string& message : m_console.takeErrors()) {
-    QMetaObject::invokeMethod(
-        this,
-        [text = QString::fromStdString(message)] {
+  for (std::string& message : m_console.takeErrors()) m_pendingErrors.push_back(std::move(message));
+  if (m_errorBoxOpen || m_pendingErrors.empty()) return;
+  m_errorBoxOpen = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        while (!m_pendingErrors.empty()) {
+          const QString text = QString::fromStdString(m_pendingErrors.front());
+          m_pendingErrors.pop_front();
           QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kApplicationTitle), text,
                           QMessageBox::Ok);
           box.exec();
-        },
-        Qt::QueuedConnection);
-  }
+        }
+        m_errorBoxOpen = false;
+      },
+      Qt::QueuedConnection);
 }
 
 void TFormClient::applyCamera() {
-  if (!m_console.takeCameraChange()) return;
-  const ConsoleConfig& config = m_console.config();
-  m_console.screen().setVisible("WebBrowser_Camera", config.WBShow);
-  if (config.WBShow && config.WBCam2) m_camera->navigate(QUrl(QString::fromStdString(config.WBURL1)));
+  if (m_console.takeCameraNavigation())
+    m_camera->navigate(QUrl(QString::fromStdString(m_console.config().WBURL1)));
 }
 
 void TFormClient::onAction(const char* name, std::function<void()> handler) {
@@ -183,6 +195,10 @@ void TFormClient::connectActions() {
   onAction("acHelp_HwInfoMemory", [&c] { c.acHelp_HwInfoMemoryExecute(); });
   onAction("acHelp_HwWinVer", [&c] { c.acHelp_HwWinVerExecute(); });
   onAction("acHelp_About", [this] { acHelp_AboutExecute(); });
+  // The Alt S check box runs its action, by a click or by its access key; its tick shows `Bub2AltS`.
+  m_chkAltS = qobject_cast<QCheckBox*>(m_screen->control("ChkBox_AltS"));
+  if (auto* altS = findChild<QAction*>(QStringLiteral("acBub_AltSC")); altS && m_chkAltS)
+    connect(m_chkAltS, &QCheckBox::clicked, altS, [altS] { altS->trigger(); });
   // acTK_Kup_Unesi (F2) and acFile_Kolo_New (F1) have no handler.
 }
 

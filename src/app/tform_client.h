@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <deque>
 #include <functional>
 #include <string>
 #include <utility>
@@ -14,6 +15,7 @@
 #include "app/screen_dump_file.h"
 
 class QAction;
+class QCheckBox;
 class QLineEdit;
 
 namespace bingo {
@@ -73,11 +75,14 @@ class TFormClient : public QMainWindow {
   CameraView* m_camera = nullptr;
   QLineEdit* m_editPoc = nullptr;
   QLineEdit* m_editEnd = nullptr;
+  QCheckBox* m_chkAltS = nullptr;
   QTimer m_timer;
   bool m_created = false;
   bool m_shown = false;
   bool m_terminating = false;
   bool m_inEntryCommit = false;
+  bool m_errorBoxOpen = false;
+  std::deque<std::string> m_pendingErrors;
   std::vector<std::pair<QAction*, std::string>> m_checkItems;
 };
 

@@ -19,22 +19,48 @@ bool belongsTo(QObject* object, QWidget* window) {
   return widget && widget->window() == window;
 }
 
-// Leaving a field by Tab, Enter or the mouse commits it; the window losing the
-// focus to another window or a menu does not.
-bool leavesTheField(Qt::FocusReason reason) {
-  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+// Leaving the field by Enter or Tab commits it from the key itself, which does
+// not need the window to hold the focus (an X session without a window
+// manager may not give it); any other move of the focus inside the window (a
+// click into another control, a shortcut) commits when the field loses it. The
+// window losing the focus to another window or to a menu does not commit.
+bool leavesByKey(const QKeyEvent& key) {
+  switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool leavesInsideTheWindow(Qt::FocusReason reason) {
+  switch (reason) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:  // the menu bar's keyboard mode, left by Escape
+    case Qt::TabFocusReason:      // committed by the key
+    case Qt::BacktabFocusReason:
+      return false;
+    default:
+      return true;
+  }
 }
 
 }  // namespace
 
 bool TFormClient::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && belongsTo(watched, this)) {
+    auto& key = *static_cast<QKeyEvent*>(event);
+    if (watched == m_editEnd && leavesByKey(key)) EditKupEndExit();
     bool swallowed = false;
-    FormKeyPress(*static_cast<QKeyEvent*>(event), swallowed);
+    FormKeyPress(key, swallowed);
     if (swallowed) return true;
   }
   if (watched == m_editEnd && event->type() == QEvent::FocusOut &&
-      leavesTheField(static_cast<QFocusEvent*>(event)->reason()))
+      leavesInsideTheWindow(static_cast<QFocusEvent*>(event)->reason()))
     EditKupEndExit();
   return QMainWindow::eventFilter(watched, event);
 }
@@ -63,7 +89,9 @@ void TFormClient::FormKeyPress(QKeyEvent& event, bool& swallowed) {
              (c >= QLatin1Char('0') && c <= QLatin1Char('9'))) {
     // Backspace and digits reach the field; Tab keeps moving the focus.
   } else {
-    swallowed = true;
+    // A swallowed character keeps a field clean; the menu bar's Escape and a
+    // check box's Space are keys, not typed text, and still reach them.
+    swallowed = qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr;
   }
 }
 

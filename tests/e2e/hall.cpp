@@ -171,7 +171,12 @@ QProcessEnvironment Hall::environment() const {
   environment.insert("BINGO_ROOT", m_root);
   environment.remove("BINGO_UNC_ROOT");
   environment.insert("BINGO_SCREEN_DUMP", m_dumpPath);
-  environment.insert("QT_QPA_PLATFORM", "offscreen");
+  if (m_display.isEmpty()) {
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+  } else {
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    environment.insert("DISPLAY", m_display);
+  }
   environment.insert("XDG_RUNTIME_DIR", QDir(m_temporary.path()).filePath("xdg"));
   return environment;
 }

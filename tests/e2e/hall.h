@@ -99,6 +99,9 @@ class Hall {
   QString runLog() const;
   QString simulatorLog() const;
   QString consoleOutput() const;
+  // Consoles started from now on run on this X display instead of offscreen.
+  void useDisplay(const QString& display) { m_display = display; }
+
   // Kept for a look after a failure.
   void keep() { m_temporary.setAutoRemove(false); }
 
@@ -107,6 +110,7 @@ class Hall {
 
   QTemporaryDir m_temporary;
   QString m_server;
+  QString m_display;
   QString m_binaries;
   QString m_root, m_consoleFolder, m_runFolder, m_dumpPath;
   bool m_ready = false;

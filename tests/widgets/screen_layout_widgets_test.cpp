@@ -117,7 +117,9 @@ TEST(ScreenWidgets, MenusCarryCaptionsKeysHintsAndStartStates) {
   // how the actions carry it: a two-part hint shows its long part.
   const Row rows[] = {
       {"acFile_Exit", "E&xit", "F9", false, true, true, "Quits the application"},
-      {"acBub_AltSC", "Alt &S", "F5", true, false, false, "Bubanj Lopta (-2)"},
+      // An action keeps its key while its menu item is hidden or disabled.
+      {"acBub_AltSC", "Alt &S", "F5", true, true, true, "Bubanj Lopta (-2)"},
+      {"mnuBub_AltS", "Alt &S\tF5", "", true, false, false, "Bubanj Lopta (-2)"},
       {"acHelp_About", "&About", "Ctrl+F1", false, true, true, "Help About"},
       {"mnuBub", "B", "", false, false, false, "Bubanj"},
   };

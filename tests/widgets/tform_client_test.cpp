@@ -5,12 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
 
+#include "display/widgets/console_screen.h"
 #include "support/fake_platform.h"
 
 namespace bingo {
@@ -26,6 +34,7 @@ struct Window : test::FakePlatform {
     frame(record);
     form = std::make_unique<TFormClient>(services());
     form->show();
+    form->FormShow();
     QApplication::setActiveWindow(form.get());
     static_cast<void>(QTest::qWaitForWindowActive(form.get()));
   }
@@ -138,6 +147,116 @@ TEST(TFormClient, ActionsReachTheConsoleAndCheckMarksFollowTheSettings) {
   lan->trigger();
   EXPECT_TRUE(lan->isChecked());
   EXPECT_TRUE(enable->isVisible());
+}
+
+TEST(TFormClient, TheKeyFilterSwallowsTextOnlyInTheEntryFields) {
+  Window w{Record()};
+  const struct {
+    const char* focus;
+    const char* text;
+    bool swallowed;
+  } rows[] = {{"EditKupPoc", "a", true},
+              {"EditKupPoc", "\x1b", true},
+              {"EditKupPoc", "7", false},
+              {"mnuMain", "\x1b", false}};  // Escape leaves the menu bar's keyboard mode
+  for (const auto& row : rows) {
+    w.form->findChild<QWidget*>(row.focus)->setFocus();
+    QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromLatin1(row.text));
+    bool swallowed = false;
+    w.form->FormKeyPress(key, swallowed);
+    EXPECT_EQ(swallowed, row.swallowed) << row.focus << " " << row.text;
+  }
+}
+
+TEST(TFormClient, F5AtStartRaisesAltSAndPutsTheFocusInTheEntry) {
+  Window w{Record()};
+  EXPECT_TRUE(w.form->EditKupPoc()->hasFocus());
+  w.form->findChild<QWidget*>("MemoINFO")->setFocus();
+  QTest::keyClick(w.form.get(), Qt::Key_F5);  // its menu item is hidden and disabled
+  EXPECT_TRUE(w.form->console().config().Bub2AltS);
+  EXPECT_TRUE(w.form->findChild<QAction*>("mnuBub_AltS")->isChecked());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.form->EditKupPoc()->hasFocus(); }));
+}
+
+TEST(TFormClient, TheAltSBoxRunsItsActionByAClickOrItsAccessKey) {
+  for (const bool click : {true, false}) {
+    Window w{Record()};
+    w.form->findChild<QAction*>("mnuBub_LAN")->trigger();
+    w.form->findChild<QAction*>("mnuBub_Bub2Enable")->trigger();
+    auto* box = w.form->findChild<QCheckBox*>("ChkBox_AltS");
+    ASSERT_TRUE(box->isVisible());
+    if (click)
+      QTest::mouseClick(box, Qt::LeftButton);
+    else
+      QTest::keyClick(w.form.get(), Qt::Key_S, Qt::AltModifier);
+    // The access key clicks the box the way a press of it looks: a moment later.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.fs.hasFile(w.form->console().config().FilesAltS); })) << click;
+    EXPECT_TRUE(box->isChecked()) << click;
+  }
+}
+
+TEST(TFormClient, TheMemoKeepsItsNewestLineInView) {
+  Window w{Record()};
+  for (int i = 1; i <= 8; ++i) w.form->console().screen().memoAdd("U: " + std::to_string(i));
+  w.form->screen().draw(w.form->console().screen());
+  auto* memo = w.form->findChild<QTextEdit*>("MemoINFO");
+  const QRectF last = memo->document()->documentLayout()->blockBoundingRect(memo->document()->lastBlock());
+  const double top = last.top() - memo->verticalScrollBar()->value();
+  EXPECT_GE(top, 0);
+  EXPECT_LE(top + last.height(), memo->viewport()->height());
+}
+
+TEST(TFormClient, LeavingTheLastFieldCommitsUnlessTheWindowOrAMenuTakesTheFocus) {
+  const struct {
+    Qt::FocusReason reason;
+    std::size_t commits;
+  } rows[] = {{Qt::MouseFocusReason, 1},
+              {Qt::OtherFocusReason, 1},
+              {Qt::ActiveWindowFocusReason, 0},
+              {Qt::PopupFocusReason, 0},
+              {Qt::MenuBarFocusReason, 0}};
+  for (const auto& row : rows) {
+    Window w(Record().sold(0, 1, 500));
+    w.form->EditKupPoc()->setText("10");
+    w.form->EditKupEnd()->setText("20");
+    QFocusEvent out(QEvent::FocusOut, row.reason);
+    QApplication::sendEvent(w.form->EditKupEnd(), &out);
+    EXPECT_EQ(w.memo().size() - 1, row.commits) << row.reason;
+  }
+  Window w(Record().sold(0, 1, 500));
+  w.form->EditKupPoc()->setText("10");
+  w.form->EditKupEnd()->setFocus();
+  QTest::keyClicks(w.form->EditKupEnd(), "20");
+  QTest::keyClick(w.form->EditKupEnd(), Qt::Key_Tab);
+  EXPECT_EQ(w.memo().back(), "U: 10 20");
+  EXPECT_EQ(w.memo().size(), 2u);  // the key commits, the move of the focus does not again
+}
+
+TEST(TFormClient, ErrorBoxesFollowOneAnother) {
+  Window w{Record()};
+  QStringList shown;
+  int mostOpen = 0;
+  QWidget* seen = nullptr;
+  QTimer closer;
+  // A box is closed only once it has stayed open a whole period, time enough for another to nest.
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    int open = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      open += qobject_cast<QMessageBox*>(widget) != nullptr;
+    mostOpen = std::max(mostOpen, open);
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box && box == std::exchange(seen, box)) {
+      shown << box->text();
+      box->accept();
+      seen = nullptr;
+    }
+  });
+  closer.start(20);
+  w.form->AppEventsLogException("first");
+  w.form->AppEventsLogException("second");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return shown.size() == 2; }));
+  EXPECT_EQ(shown, QStringList({"first", "second"}));
+  EXPECT_EQ(mostOpen, 1);
 }
 
 }  // namespace

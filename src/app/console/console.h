@@ -113,7 +113,8 @@ class Console : private FrameEffects {
 
   // Requests from the model to the window, taken once.
   bool takeFocusRequest() { return std::exchange(m_focusEditKupPoc, false); }
-  bool takeCameraChange() { return std::exchange(m_cameraChanged, false); }
+  // "WB_Cam" was switched on: the browser goes to `WBURL1`.
+  bool takeCameraNavigation() { return std::exchange(m_cameraNavigation, false); }
   std::vector<std::string> takeErrors() { return std::exchange(m_errors, {}); }
 
  private:
@@ -155,7 +156,7 @@ class Console : private FrameEffects {
   std::string LineWinText;
   std::string BingoWinText;
   bool m_focusEditKupPoc = false;
-  bool m_cameraChanged = false;
+  bool m_cameraNavigation = false;
   std::vector<std::string> m_errors;
 };
 

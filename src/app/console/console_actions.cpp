@@ -62,15 +62,16 @@ void Console::saveIni() { ConsoleIni_Write(m_config, m_sv.fs, m_sv.programPath);
 void Console::acBub_WB_Show() {
   m_config.WBShow = !m_config.WBShow;
   if (!m_config.WBShow) m_config.WBCam2 = false;
-  m_cameraChanged = true;
   saveIni();
+  // Shown again, the browser keeps the page it had: showing never navigates.
+  m_screen.setVisible("WebBrowser_Camera", m_config.WBShow);
 }
 
 void Console::acBub_WB_Cam2() {
   if (!m_config.WBShow) return;
   m_config.WBCam2 = !m_config.WBCam2;
-  m_cameraChanged = m_config.WBCam2;
   saveIni();
+  m_cameraNavigation = m_config.WBCam2;
 }
 
 void Console::acBub_Bub2Enable() {
@@ -80,7 +81,7 @@ void Console::acBub_Bub2Enable() {
 
 void Console::acBub_LAN() {
   m_config.Bub2LAN = !m_config.Bub2LAN;
-  for (const char* item : {"acBub_Bub2Enable", "acBub_AltSC"}) {
+  for (const char* item : {"mnuBub_Bub2Enable", "mnuBub_AltS"}) {
     m_screen.setMenuEnabled(item, m_config.Bub2LAN);
     m_screen.setMenuVisible(item, m_config.Bub2LAN);
   }

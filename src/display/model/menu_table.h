@@ -17,6 +17,9 @@ struct MenuSpec {
   bool visible;
 };
 
+// An action and the menu item that shows it are two objects: the action's key
+// follows the action's enabled state, while hiding or disabling the item
+// (as the "B" menu's items start) leaves the key working.
 struct ActionSpec {
   const char* name;      // the action, `acFile_Exit`
   const char* menuItem;  // its menu item, `mnuFile_Exit`; empty when no menu shows it
@@ -25,8 +28,9 @@ struct ActionSpec {
   const char* shortcut;  // key text ("F9", "Ctrl+F1"), empty for none
   const char* hint;      // a two-part hint "short|long" shows its long part in the status bar
   bool checkable;
-  bool enabled;
-  bool visible;
+  bool enabled;      // the action (and its key)
+  bool itemEnabled;  // the menu item
+  bool itemVisible;
   bool checked;
   bool separatorBefore;
 };

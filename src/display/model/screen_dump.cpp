@@ -41,6 +41,11 @@ void appendControls(std::string& out, const ScreenModel& model) {
            ",\"parent\":" + jsonString(entry.parent) +
            formatText(",\"rect\":[%d,%d,%d,%d]}", rect.left, rect.top, rect.width, rect.height);
   }
+  // The status bar is a control of the window too; its panels' texts follow under "StatusBar".
+  out += ",\"StatusBar\":{\"text\":\"\",\"visible\":true,\"fg\":" + colour(kBlack) +
+         ",\"bg\":" + colour(kBtnFace) + ",\"parent\":" + jsonString(kClientArea) +
+         formatText(",\"rect\":[%d,%d,%d,%d]}", kStatusBarRect.left, kStatusBarRect.top, kStatusBarRect.width,
+                    kStatusBarRect.height);
   out += '}';
 }
 

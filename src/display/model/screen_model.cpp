@@ -20,10 +20,16 @@ ScreenModel::ScreenModel() {
     m_menuNames.push_back(entry.name);
     m_menus.push_back({entry.enabled, entry.visible, false, m_revision});
   }
+  // Each action, then the menu item that shows it.
   for (const ActionSpec& entry : menuActions()) {
     m_menuIndex.emplace(entry.name, m_menus.size());
     m_menuNames.push_back(entry.name);
-    m_menus.push_back({entry.enabled, entry.visible, entry.checked, m_revision});
+    m_menus.push_back({entry.enabled, true, entry.checked, m_revision});
+    if (*entry.menuItem == '\0') continue;
+    m_itemOfAction.emplace(m_menus.size() - 1, m_menus.size());
+    m_menuIndex.emplace(entry.menuItem, m_menus.size());
+    m_menuNames.push_back(entry.menuItem);
+    m_menus.push_back({entry.itemEnabled, entry.itemVisible, entry.checked, m_revision});
   }
   buildNumberBoard(*this);
   buildTicketPanel(*this);
@@ -148,9 +154,12 @@ void ScreenModel::setMenuVisible(std::string_view name, bool visible) {
   assign(state.visible, visible, state.revision);
 }
 
+// A menu item shows the check mark of its action.
 void ScreenModel::setMenuChecked(std::string_view name, bool checked) {
-  MenuState& state = m_menus[menuIndex(name)];
-  assign(state.checked, checked, state.revision);
+  const std::size_t index = menuIndex(name);
+  assign(m_menus[index].checked, checked, m_menus[index].revision);
+  if (const auto item = m_itemOfAction.find(index); item != m_itemOfAction.end())
+    assign(m_menus[item->second].checked, checked, m_menus[item->second].revision);
 }
 
 void setCaptionTexts(ScreenModel& model, const CaptionSource& captions) {

@@ -135,7 +135,8 @@ class ScreenModel {
   void setTicketCellText(int slot, int row, int column, std::string_view text);
   void paintTicketCell(int slot, int row, int column, Rgb fg, Rgb bg);
 
-  // Menus and actions by their given names (`mnuBub`, `acBub_LAN`, ...).
+  // Menus, actions and menu items by their given names (`mnuBub`,
+  // `acBub_LAN`, `mnuBub_LAN`); each action comes just before its item.
   std::size_t menuCount() const { return m_menus.size(); }
   std::string_view menuName(std::size_t index) const { return m_menuNames.at(index); }
   const MenuState& menu(std::size_t index) const { return m_menus.at(index); }
@@ -178,6 +179,7 @@ class ScreenModel {
   std::vector<std::string_view> m_menuNames;
   std::vector<MenuState> m_menus;
   std::unordered_map<std::string_view, std::size_t> m_menuIndex;
+  std::unordered_map<std::size_t, std::size_t> m_itemOfAction;
 };
 
 // Every control whose layout row names a caption number gets that caption

@@ -113,6 +113,8 @@ std::string yusciiToUtf8(std::string_view bytes) {
 }
 
 std::string displayText(std::string_view bytes, bool yusciiFont, std::uint8_t Jezik) {
+  // A control's text ends at its first NUL, as a text from the frame's fixed-size fields does on screen.
+  bytes = bytes.substr(0, bytes.find('\0'));
   return yusciiFont && Jezik == kJezikMacedonian ? yusciiToUtf8(bytes) : cp1250ToUtf8(bytes);
 }
 

@@ -20,7 +20,8 @@ std::string cp1250ToUtf8(std::string_view bytes);
 std::string yusciiToUtf8(std::string_view bytes);
 
 // What a control shows for its text: in Macedonian (Jezik 3) a control in the
-// YUSCII font shows Cyrillic, every other control Windows-1250.
+// YUSCII font shows Cyrillic, every other control Windows-1250. The text ends
+// at its first NUL byte.
 std::string displayText(std::string_view bytes, bool yusciiFont, std::uint8_t Jezik);
 
 inline constexpr std::uint8_t kJezikSerbian = 0;

@@ -1,11 +1,17 @@
 #include "display/widgets/console_screen.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <cmath>
 
 #include "display/model/number_board.h"
 #include "display/model/ticket_panel.h"
@@ -97,6 +103,31 @@ void applyHint(QWidget& widget, const ControlSpec& entry) {
   if (hint.isEmpty()) return;
   widget.setStatusTip(hint.section(QLatin1Char('|'), -1));
   if (showsHintAsTooltip(entry)) widget.setToolTip(hint.section(QLatin1Char('|'), 0, 0));
+}
+
+// The memo has no scroll bars and keeps its newest line in view. Like the
+// memo it copies, it scrolls by whole lines: the top line is shown whole, and
+// the space left below the newest line stays empty.
+void scrollToNewestLine(QTextEdit& memo) {
+  QTextDocument& document = *memo.document();
+  QAbstractTextDocumentLayout& layout = *document.documentLayout();
+  const QTextBlock last = document.lastBlock();
+  const qreal newestBottom = layout.blockBoundingRect(last).bottom();
+  const qreal wantedTop = newestBottom - memo.viewport()->height();
+  qreal top = 0;
+  for (QTextBlock block = document.begin(); wantedTop > 0 && block.isValid(); block = block.next()) {
+    const qreal blockTop = layout.blockBoundingRect(block).top();
+    const QTextLayout& lines = *block.layout();
+    for (int i = 0; i < lines.lineCount() && top < wantedTop; ++i) top = blockTop + lines.lineAt(i).y();
+    if (top >= wantedTop) break;
+  }
+  // Room below the newest line, so that the top can reach a line's edge.
+  QTextFrameFormat frame = document.rootFrame()->frameFormat();
+  if (frame.bottomMargin() < memo.viewport()->height()) {
+    frame.setBottomMargin(memo.viewport()->height());
+    document.rootFrame()->setFrameFormat(frame);
+  }
+  memo.verticalScrollBar()->setValue(static_cast<int>(std::ceil(top)));
 }
 
 QLabel* makeCell(QWidget* parent, const QString& name, Rect rect, int fontPx, QFrame::Shape shape) {
@@ -289,6 +320,7 @@ void ConsoleScreen::drawMemo(const ScreenModel& model) {
   const QString text = lines.join(QLatin1Char('\n'));
   if (memo.toPlainText() != text) {
     memo.setPlainText(text);
+    scrollToNewestLine(memo);
     ++m_touches;
   }
   const ControlState& state = model.control("MemoINFO");

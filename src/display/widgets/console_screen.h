@@ -25,9 +25,10 @@ class ConsoleScreen : public QWidget {
  public:
   explicit ConsoleScreen(QWidget* parent = nullptr);
 
-  // The menu bar `mnuMain` of the menu table; every action is a child of
-  // `window` named by its given name and added to it, so its shortcut works
-  // also without a menu entry.
+  // The menu bar `mnuMain` of the menu table. Every action is a child of
+  // `window` named by its given name and added to it, so its key works
+  // whatever its menu item shows; the item (`mnuBub_AltS`) is a separate
+  // child that triggers the action and has its own enabled and visible state.
   QMenuBar* buildMenuBar(QWidget& window);
   // The status bar `StatusBar`: panels `StatusBarPanel0`..`12` of fixed
   // width, no size grip.

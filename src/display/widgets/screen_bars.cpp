@@ -42,6 +42,7 @@ QMenuBar* ConsoleScreen::buildMenuBar(QWidget& window) {
     m_menuActions.push_back(item);
   }
   for (const ActionSpec& entry : menuActions()) {
+    // The action holds the key and lives on the window, in no menu.
     auto* action = new QAction(QString::fromLatin1(entry.caption), &window);
     action->setObjectName(QString::fromLatin1(entry.name));
     if (*entry.menuItem) action->setProperty("menuItem", QString::fromLatin1(entry.menuItem));
@@ -50,14 +51,26 @@ QMenuBar* ConsoleScreen::buildMenuBar(QWidget& window) {
     action->setCheckable(entry.checkable);
     action->setChecked(entry.checked);
     action->setEnabled(entry.enabled);
-    action->setVisible(entry.visible);
     window.addAction(action);
+    m_menuActions.push_back(action);
+    if (*entry.menuItem == '\0') continue;
+    // The item shows the key's name only: one key, one owner.
+    QString caption = QString::fromLatin1(entry.caption);
+    if (*entry.shortcut) caption += QLatin1Char('\t') + QString::fromLatin1(entry.shortcut);
+    auto* item = new QAction(caption, &window);
+    item->setObjectName(QString::fromLatin1(entry.menuItem));
+    applyActionHint(*item, entry.hint);
+    item->setCheckable(entry.checkable);
+    item->setChecked(entry.checked);
+    item->setEnabled(entry.itemEnabled);
+    item->setVisible(entry.itemVisible);
+    QObject::connect(item, &QAction::triggered, action, [action] { action->trigger(); });
     for (std::size_t i = 0; i < menus.size(); ++i) {
       if (std::string_view(mainMenus()[i].name) != entry.menu) continue;
       if (entry.separatorBefore) menus[i]->addSeparator();
-      menus[i]->addAction(action);
+      menus[i]->addAction(item);
     }
-    m_menuActions.push_back(action);
+    m_menuActions.push_back(item);
   }
   m_drawnModel = nullptr;  // the next draw sets every state afresh
   return bar;

@@ -269,13 +269,24 @@ TEST(Console, OptionsSaveTheIniFileAndFollowTheirRules) {
   EXPECT_FALSE(hall.console.config().Bub2Enabled);
   EXPECT_TRUE(hall.fs.hasFile("/opt/bingo/clientbingo.ini"));
   hall.console.acBub_LAN();
-  EXPECT_TRUE(hall.console.screen().menu("acBub_AltSC").visible);
+  EXPECT_TRUE(hall.console.screen().menu("mnuBub_AltS").visible);
   hall.console.acBub_Bub2Enable();
   EXPECT_TRUE(hall.console.FormCloseQuery());  // within the same timer period: no question
   EXPECT_TRUE(hall.prompts.asked.empty());
   hall.ticks(1);
   EXPECT_FALSE(hall.console.FormCloseQuery());  // No is the default answer
   EXPECT_EQ(hall.prompts.asked, std::vector<std::string>{"Izlaz iz programa?"});
+
+  // "WB Show" shows the page the browser had; only "WB_Cam" switched on goes to WBURL1.
+  hall.console.config().WBCam2 = true;
+  hall.console.acBub_WB_Show();
+  EXPECT_FALSE(hall.console.takeCameraNavigation());
+  EXPECT_TRUE(hall.console.screen().control("WebBrowser_Camera").visible);
+  hall.console.acBub_WB_Cam2();
+  hall.console.acBub_WB_Cam2();
+  EXPECT_TRUE(hall.console.takeCameraNavigation());
+  hall.console.acBub_WB_Show();
+  EXPECT_FALSE(hall.console.screen().control("WebBrowser_Camera").visible);
 
   hall.fs.fail(FileOp::Write, "/opt/bingo/clientbingo.ini");
   try {

@@ -30,6 +30,8 @@ TEST(TextEncoding, ConvertsForTheScreen) {
        "2 \xd0\xa2\xd0\x90\xd0\x9b\xd0\x9e\xd0\x9d\xd0\x98"},
       {"Macedonian text outside the YUSCII font stays Latin", "^EKA", false, 3, "^EKA"},
       {"YUSCII font in Serbian stays Latin", "^EKA", true, 0, "^EKA"},
+      {"a text ends at its first NUL", std::string("SALA\0\0X", 7), false, 0, "SALA"},
+      {"an all-zero field shows nothing", std::string(8, '\0'), true, 3, ""},
   };
   for (const Row& row : rows)
     EXPECT_EQ(displayText(row.bytes, row.yusciiFont, row.jezik), row.utf8) << row.name;

@@ -1,0 +1,110 @@
+#include "app/window_focus.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWindow>
+
+#if defined(BINGO_HAVE_X11)
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#endif
+
+namespace bingo {
+
+namespace {
+
+#if defined(BINGO_HAVE_X11)
+Display* x11Display() {
+  if (QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  return x11 ? x11->display() : nullptr;
+}
+
+// A window manager announces itself on the root window.
+bool hasWindowManager(Display* display) {
+  const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
+  if (check == None) return false;
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  const int status = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
+                                        &type, &format, &count, &after, &data);
+  if (data) XFree(data);
+  return status == Success && count == 1;
+}
+
+// With no window manager the platform's own request carries the time of the
+// last event it saw, and the X server ignores it whenever the focus changed
+// later (a closing box hands it back to the root window at that moment). The
+// console sets the focus itself, as of now.
+void focusWithoutWindowManager(QWidget& window) {
+  Display* display = x11Display();
+  if (!display || hasWindowManager(display)) return;
+  const auto id = static_cast<Window>(window.winId());
+  XWindowAttributes attributes{};
+  // Only a mapped window can take the focus; the map request was sent before.
+  if (!XGetWindowAttributes(display, id, &attributes) || attributes.map_state != IsViewable) return;
+  XSetInputFocus(display, id, RevertToParent, CurrentTime);
+  XFlush(display);
+}
+#endif
+
+bool runsWithoutWindowManager() {
+#if defined(BINGO_HAVE_X11)
+  Display* display = x11Display();
+  return display && !hasWindowManager(display);
+#else
+  return false;
+#endif
+}
+
+// Watches the program's other windows: when a box or dialog has closed, the
+// keyboard goes back to the box still open or else to the main window, which
+// gives it to the control that had the focus.
+class KeyboardKeeper : public QObject {
+ public:
+  explicit KeyboardKeeper(QWidget& window) : QObject(&window), m_window(window) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Hide) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || !widget->isWindow() || widget == &m_window) return false;
+    const Qt::WindowType type = widget->windowType();
+    if (type == Qt::ToolTip || type == Qt::Popup) return false;
+    // After the close is over: the next box of a sequence may be opening.
+    QTimer::singleShot(0, this, [this] {
+      if (!m_window.isVisible()) return;
+      QWidget* modal = QApplication::activeModalWidget();
+      takeKeyboard(modal ? *modal : m_window);
+    });
+    return false;
+  }
+
+ private:
+  QWidget& m_window;
+};
+
+}  // namespace
+
+void takeKeyboard(QWidget& window) {
+  window.raise();
+  // Asked of the platform window itself: QWidget::activateWindow() does
+  // nothing while the window still counts as active through a box that is
+  // closing.
+  if (QWindow* handle = window.windowHandle())
+    handle->requestActivate();
+  else
+    window.activateWindow();
+#if defined(BINGO_HAVE_X11)
+  focusWithoutWindowManager(window);
+#endif
+}
+
+void keepKeyboard(QWidget& window) {
+  if (!runsWithoutWindowManager()) return;
+  qApp->installEventFilter(new KeyboardKeeper(window));
+}
+
+}  // namespace bingo

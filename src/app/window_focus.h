@@ -1,0 +1,20 @@
+#pragma once
+// The keyboard at a console whose X session may run no window manager: a
+// window shown there is mapped but not activated, and a closed box hands the
+// focus to nobody. The console takes the keyboard itself.
+
+#include <QWidget>
+
+namespace bingo {
+
+// Raises `window` and makes it the active window, also where no window
+// manager would do so; asked before the window is mapped, it happens once it is.
+void takeKeyboard(QWidget& window);
+
+// Where no window manager runs: whenever a box or dialog of the program has
+// closed (the X server then hands the focus to the root window), the modal box
+// still open or else `window` takes the keyboard back, and with it the control
+// that had the focus. Under a window manager the manager decides.
+void keepKeyboard(QWidget& window);
+
+}  // namespace bingo
