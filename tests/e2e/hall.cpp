@@ -83,6 +83,13 @@ std::set<int> ScreenDump::drawnCells() const {
   return balls;
 }
 
+QStringList ScreenDump::memoLines() const {
+  QStringList lines;
+  for (const QJsonValue& line : m_json.value("MemoINFO").toObject().value("lines").toArray())
+    lines << line.toString();
+  return lines;
+}
+
 Child::Child(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment,
              const QString& workingFolder, const QString& outputFile) {
   m_process.setProgram(program);

@@ -43,6 +43,7 @@ class ScreenDump {
   QString cellBackground(int ball) const;
   // Balls whose cell is painted drawn or last-drawn.
   std::set<int> drawnCells() const;
+  QStringList memoLines() const;
 
  private:
   explicit ScreenDump(QJsonObject json) : m_json(std::move(json)) {}

@@ -140,7 +140,7 @@ TEST(ScreenWidgets, MenusCarryCaptionsKeysHintsAndStartStates) {
   EXPECT_TRUE(bub[4]->isSeparator());
   EXPECT_EQ(window.findChild<QAction*>("acBub_LAN")->property("menuItem").toString(), "mnuBub_LAN");
   EXPECT_TRUE(
-      window.findChild<QMenu*>("mnuFile")->actions().contains(window.findChild<QAction*>("acFile_Exit")));
+      window.findChild<QMenu*>("mnuFile")->actions().contains(window.findChild<QAction*>("mnuFile_Exit")));
 }
 
 TEST(ScreenWidgets, MainWindowFrame) {

@@ -77,8 +77,8 @@ TEST(ScreenGolden, LookOfEveryControlAndMenu) {
   for (const ActionSpec& a : menuActions())
     json << ',' << jsonString(a.name) << ":[" << jsonString(a.menuItem) << ',' << jsonString(a.menu) << ','
          << jsonString(a.caption) << ',' << jsonString(a.shortcut) << ',' << jsonString(a.hint) << ','
-         << a.checkable << ',' << a.enabled << ',' << a.visible << ',' << a.checked << ','
-         << a.separatorBefore << ']';
+         << a.checkable << ',' << a.enabled << ',' << a.itemEnabled << ',' << a.itemVisible << ','
+         << a.checked << ',' << a.separatorBefore << ']';
   json << "}\n";
   compareWithGolden("layout-looks.json", json.str());
 }
