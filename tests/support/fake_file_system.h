@@ -79,6 +79,7 @@ class FakeFileSystem : public FileSystem {
   int failure(FileOp op, const std::string& path) const;
   IoStatus store(FileOp op, const std::string& path, std::string_view bytes);    // a write or an append
   IoStatus transfer(FileOp op, const std::string& from, const std::string& to);  // a move or a copy
+  void put(const std::string& path, std::vector<std::uint8_t> bytes);            // a file made or replaced
   bool folderExists(const std::string& normalisedKey) const;
   static bool isRoot(const std::string& normalisedKey);
   void note(FileOp op, const std::string& path) {
