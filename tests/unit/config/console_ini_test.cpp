@@ -39,7 +39,9 @@ ConsoleConfig defaults(test::FakeFileSystem& fs) {
 
 TEST(ConsoleIni, DefaultsFollowTheServerNameRule) {
   const std::pair<std::optional<std::string>, std::string> rows[] = {
-      {std::nullopt, "bingoserver"}, {"SRV7\r\nignored\r\n", "SRV7"}, {"", "bingoserver"},
+      {std::nullopt, "bingoserver"},
+      {"SRV7\r\nignored\r\n", "SRV7"},
+      {"", "bingoserver"},
       {"\r\nSRV7\r\n", "bingoserver"}};  // an empty first line names no server
   for (const auto& [netIni, server] : rows) {
     test::FakeFileSystem fs;
@@ -47,8 +49,9 @@ TEST(ConsoleIni, DefaultsFollowTheServerNameRule) {
     const ConsoleConfig c = defaults(fs);
     const std::string share = "\\\\" + server + "\\net";
     // The game-record share always names the default server.
-    EXPECT_EQ(c.NetPC + " " + c.FoldersNet + " " + c.FilesFrame + " " + c.FilesAltN + " " + c.NetDGFolderNet,
-              server + " " + share + " " + share + "\\Frame.dat " + share + "\\AltN.txt \\\\bingoserver\\net");
+    EXPECT_EQ(
+        c.NetPC + " " + c.FoldersNet + " " + c.FilesFrame + " " + c.FilesAltN + " " + c.NetDGFolderNet,
+        server + " " + share + " " + share + "\\Frame.dat " + share + "\\AltN.txt \\\\bingoserver\\net");
   }
 }
 
@@ -65,10 +68,11 @@ TEST(ConsoleIni, ReadingAppliesTheValueRules) {
   };
   // u16 and Jezik keep their low bits, a word keeps the default, hex in any
   // case, i32 is signed, u16 of a negative number, strings verbatim.
-  EXPECT_EQ(read("[Form]\r\nWidth=70000\r\n[Jezik]\r\nJezik=258\r\n[Bub2]\r\nEnabled=yes\r\n[Timer]\r\n"
-                 "Interval=abc\r\n[unos]\r\nlimit=$10\r\n[NetDG]\r\nRB=-1\r\n[Files]\r\nFrame=\\\\o\\F.dat\r\n"
-                 "[WBURL]\r\nURL1=http://10.0.0.5:81/\r\n[Screen]\r\nFit=1\r\n"),
-            "4464 2 0 100 1 16 65535 \\\\o\\F.dat \\\\bingoserver\\net\\Off1.txt http://10.0.0.5:81/ 1");
+  EXPECT_EQ(
+      read("[Form]\r\nWidth=70000\r\n[Jezik]\r\nJezik=258\r\n[Bub2]\r\nEnabled=yes\r\n[Timer]\r\n"
+           "Interval=abc\r\n[unos]\r\nlimit=$10\r\n[NetDG]\r\nRB=-1\r\n[Files]\r\nFrame=\\\\o\\F.dat\r\n"
+           "[WBURL]\r\nURL1=http://10.0.0.5:81/\r\n[Screen]\r\nFit=1\r\n"),
+      "4464 2 0 100 1 16 65535 \\\\o\\F.dat \\\\bingoserver\\net\\Off1.txt http://10.0.0.5:81/ 1");
   // 2 is true; a timer that never fires; negative limits.
   EXPECT_EQ(read("[Bub2]\r\nEnabled=2\r\n[Timer]\r\nInterval=0\r\nEnabled=0\r\n[Unos]\r\nLimit=-5\r\n"),
             "1032 0 1 0 0 -5 0 \\\\bingoserver\\net\\Frame.dat \\\\bingoserver\\net\\Off1.txt "
@@ -97,7 +101,8 @@ TEST(ConsoleIni, AnExistingFileKeepsItsOrderAndForeignKeys) {
   fs.addTextFile(kIni, "; kasa 2\r\n[WB]\r\nShow=0\r\nZoom=3\r\n[Net]\r\nPC=old\r\n");
   ConsoleIni_Write(defaults(fs), fs, kProgram);
   const std::string text = fs.text(kIni);
-  const std::string kept = "; kasa 2\r\n[WB]\r\nShow=0\r\nZoom=3\r\nCam2=0\r\n[Net]\r\nPC=bingoserver\r\n\r\n[Folders]\r\n";
+  const std::string kept =
+      "; kasa 2\r\n[WB]\r\nShow=0\r\nZoom=3\r\nCam2=0\r\n[Net]\r\nPC=bingoserver\r\n\r\n[Folders]\r\n";
   EXPECT_EQ(text.substr(0, kept.size()), kept);
   EXPECT_LT(text.find("[Files]"), text.find("[Timer]"));
   EXPECT_EQ(text.find("[WB]", 11), std::string::npos);  // no second WB section

@@ -45,22 +45,27 @@ GameConfigRecord asRecord(const Bytes& bytes) {
 TEST(GameConfig, CheckRulesTakeTheAbsoluteValueModuloN) {
   const std::tuple<std::size_t, const char*, const char*, bool> rows[] = {
       // offset, bytes written there, bytes found there after the check (a longer run for 128), valid
-      {0, "024332", "024332", true},  // the defaults pass as they are
-      {48, "FF", "FF", true},  // no rule
-      {72, "16FCFFFF", "01000000", true},  // -1002 -> 1
-      {100, "00000080", "DD580700", true},  // most negative i32 -> 481501
+      {0, "024332", "024332", true},                          // the defaults pass as they are
+      {48, "FF", "FF", true},                                 // no rule
+      {72, "16FCFFFF", "01000000", true},                     // -1002 -> 1
+      {100, "00000080", "DD580700", true},                    // most negative i32 -> 481501
       {128, "F9FFFFFF", "07000000 0A000000 60AE0A00", true},  // -7: 7, then 700000 at 136
       {128, "9F860100", "9F860100 0A000000 605D0A54", true},  // 99999: the low 32 bits of 9999900000
-      {152, "000000000000E0BF", "000000000000E03F", true},  // f64 made positive
-      {22, "0500", "0500", false},  // type 0 count 5
-      {22, "0A00", "0A00", true}, {24, "1127", "1127", false}, {24, "1027", "1027", true},  // type 1 at most 10000
+      {152, "000000000000E0BF", "000000000000E03F", true},    // f64 made positive
+      {22, "0500", "0500", false},                            // type 0 count 5
+      {22, "0A00", "0A00", true},
+      {24, "1127", "1127", false},
+      {24, "1027", "1027", true},  // type 1 at most 10000
       {26, "0500", "0500", true},  // type 2 count is no part of the test
   };
   for (const auto& [at, in, out, valid] : rows) {
     GameConfigRecord r = asRecord(patched(kDefaults, {{at, in}}));
     EXPECT_EQ(GameConfig_Check(r), valid) << at << " " << in;
     const Bytes expected = hex(out);
-    EXPECT_EQ(Bytes(r.begin() + static_cast<std::ptrdiff_t>(at), r.begin() + static_cast<std::ptrdiff_t>(at + expected.size())), expected) << at << " " << in;
+    EXPECT_EQ(Bytes(r.begin() + static_cast<std::ptrdiff_t>(at),
+                    r.begin() + static_cast<std::ptrdiff_t>(at + expected.size())),
+              expected)
+        << at << " " << in;
   }
   EXPECT_EQ(GameConfig_Defaults(), asRecord(kDefaults));
 }
@@ -104,7 +109,10 @@ TEST(GameConfig, IniLoadsAValidFileAndReplacesAnyOther) {
     GameConfig_Ini(f.io, records);
     EXPECT_EQ(f.fs.bytes(f.names.PathGameConfig), rewritten ? kDefaults : file.value_or(Bytes{})) << what;
     EXPECT_EQ(f.fs.count(FileOp::Write), rewritten || refused ? 1 : 0) << what;
-    EXPECT_EQ(Bytes(records.GameConfig.begin() + static_cast<std::ptrdiff_t>(at), records.GameConfig.begin() + static_cast<std::ptrdiff_t>(at + inMemory.size())), inMemory) << what;
+    EXPECT_EQ(Bytes(records.GameConfig.begin() + static_cast<std::ptrdiff_t>(at),
+                    records.GameConfig.begin() + static_cast<std::ptrdiff_t>(at + inMemory.size())),
+              inMemory)
+        << what;
     std::vector<std::string> trace{"Ucitava se: CFG_Ini...", "Ucitan  je: CFG_Ini"};
     if (refused) trace.insert(trace.begin() + 1, saveFailed);
     EXPECT_EQ(f.trace(), trace) << what;

@@ -21,9 +21,24 @@ ProfileFile loaded(test::FakeFileSystem& fs, std::string_view text) {
 TEST(ProfileFile, IntegersInDecimalAndHexOrTheCurrentValue) {
   const std::pair<const char*, std::int32_t> rows[] = {
       // 77 is the current value, kept when the text is no integer
-      {"70000", 70000}, {"-12", -12}, {"+5", 5}, {"0x1F", 31}, {"0X1f", 31}, {"$FF", 255}, {"-$10", -16},
-      {"$FFFFFFFF", -1}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1}, {"2147483648", 77},
-      {"$100000000", 77}, {"yes", 77}, {"12abc", 77}, {"", 77}, {"0x", 77}, {"$", 77}, {"1 2", 77},
+      {"70000", 70000},
+      {"-12", -12},
+      {"+5", 5},
+      {"0x1F", 31},
+      {"0X1f", 31},
+      {"$FF", 255},
+      {"-$10", -16},
+      {"$FFFFFFFF", -1},
+      {"2147483647", 2147483647},
+      {"-2147483648", -2147483647 - 1},
+      {"2147483648", 77},
+      {"$100000000", 77},
+      {"yes", 77},
+      {"12abc", 77},
+      {"", 77},
+      {"0x", 77},
+      {"$", 77},
+      {"1 2", 77},
   };
   for (const auto& [value, expected] : rows) {
     test::FakeFileSystem fs;
@@ -65,12 +80,16 @@ TEST(ProfileFile, WritingKeepsTheFileAndAddsAtTheEndOfSectionOrFile) {
     const char* after;
   };
   const Row rows[] = {
-      {"", {{"Net", "PC", "srv"}, {"Timer", "Interval", "100"}}, "[Net]\r\nPC=srv\r\n\r\n[Timer]\r\nInterval=100\r\n"},
+      {"",
+       {{"Net", "PC", "srv"}, {"Timer", "Interval", "100"}},
+       "[Net]\r\nPC=srv\r\n\r\n[Timer]\r\nInterval=100\r\n"},
       // An existing key is replaced; a foreign key and a comment are kept.
-      {"; hall 3\r\n[Net]\r\nPC=old\r\nUser=kasa\r\n", {{"NET", "pc", "srv"}},
+      {"; hall 3\r\n[Net]\r\nPC=old\r\nUser=kasa\r\n",
+       {{"NET", "pc", "srv"}},
        "; hall 3\r\n[Net]\r\npc=srv\r\nUser=kasa\r\n"},
       // A new key goes after the last line of its section, before the blank line.
-      {"[Timer]\r\nEnabled=1\r\n\r\n[Net]\r\nPC=a\r\n", {{"Timer", "Interval", "100"}},
+      {"[Timer]\r\nEnabled=1\r\n\r\n[Net]\r\nPC=a\r\n",
+       {{"Timer", "Interval", "100"}},
        "[Timer]\r\nEnabled=1\r\nInterval=100\r\n\r\n[Net]\r\nPC=a\r\n"},
       // A new section goes at the end; LF lines are written back with CR LF.
       {"[Other]\nK=v\n", {{"Net", "PC", "srv"}}, "[Other]\r\nK=v\r\n\r\n[Net]\r\nPC=srv\r\n"},

@@ -62,10 +62,10 @@ TEST(FrameFile, EveryFailedReadIsCountedLoggedAndLeavesTheStateAlone) {
   };
   for (const Row& row : rows) {
     Console c;
-    const FrameBytes before = test::record({{1, {0x17}}});
+    const FrameBytes before = test::record({{1, "17"}});
     test::acceptRecord(c.frame, before);
     c.effects.calls.clear();
-    if (row.size) c.put(test::record({{1, {0x42}}}), row.size);
+    if (row.size) c.put(test::record({{1, "42"}}), row.size);
     if (row.refused != FileOp::Exists) c.fs.fail(row.refused, kFrameFile, row.refusedCode);
     if (row.readLimit) c.fs.shortenReads(kFrameFile, row.readLimit, row.refusedCode);
 
@@ -85,7 +85,7 @@ TEST(FrameFile, FailuresKeepCountingUntilTheFirstRecordOfTheFileIsRead) {
   c.tick();
   c.put(FrameBytes{}, 10);
   c.tick();
-  const FrameBytes good = test::record({{1, {0x42}}, {49, {0x01}}});
+  const FrameBytes good = test::record({{1, "42"}, {49, "01"}});
   c.put(good, 768);
   EXPECT_TRUE(c.tick()) << "ball 1 was drawn";
   EXPECT_TRUE(c.file.FrameReadOk);
@@ -127,7 +127,7 @@ TEST(FramePaths, NetPcDecidesEveryServerPath) {
 TEST(FramePaths, ResetClearsEveryCopyAndCounterAndSettlesThePaths) {
   Console c;
   c.fs.addTextFile("net.ini", "SRV7");
-  const FrameBytes full = test::record({{1, {0x09}}, {49, {0x01}}, {146, {0x00, 0x01, 0x00, 0x10}}});
+  const FrameBytes full = test::record({{1, "09"}, {49, "01"}, {146, "00010010"}});
   test::acceptRecord(c.frame, full);
   test::acceptRecord(c.frame, full);
   c.frame.readCopy()[7] = 1;

@@ -48,9 +48,10 @@ TEST(FrameEncoder, TheConsoleReadsBackEveryFieldInBothLayouts) {
                                             s.sold[i].first, s.sold[i].last, s.rank[i].ticket,
                                             s.rank[i].ballsNeeded}))
           << n;
-      if (n < 3)
+      if (n < 3) {
         EXPECT_EQ(frame.RLTkWait(n) * 100 + frame.RLTkWaitLop(n),
                   s.waiting[i].ticket * 100 + s.waiting[i].ballsNeeded);
+      }
     }
     for (std::size_t ball = 1; ball <= 90; ++ball) EXPECT_EQ(frame.Drawn()[ball], s.drawn[ball]) << ball;
     EXPECT_TRUE(frame.BingoPhase() && !frame.HintSwitch());
