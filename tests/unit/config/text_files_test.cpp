@@ -87,31 +87,22 @@ TEST(FundModes, AFailedWriteIsReportedAndTheDefaultsStay) {
   EXPECT_EQ(f.trace().back(), "Neuspesno snimanje fajla : RezDefW.txt");
 }
 
+// The first line in capitals, cut at eight; a missing or empty file, or a
+// blank first line, gives NOVISAD, written only where there was no text.
 TEST(City, TheFirstLineInCapitalsOrTheDefaultWritten) {
-  struct Row {
-    const char* what;
-    std::optional<std::string> file;
-    bool found;
-    const char* city;
-    std::optional<std::string> fileAfter;
+  const std::tuple<std::optional<std::string>, bool, const char*> rows[] = {
+      {"subotica\r\n", true, "SUBOTICA"}, {"Kragujevacxy", true, "KRAGUJEV"}, {"nis-\xe8", true, "NIS-\xe8"},
+      {"Pec\r\nBar\r\n", true, "PEC"},    {std::nullopt, false, "NOVISAD"},   {"", false, "NOVISAD"},
+      {"\r\nPec\r\n", false, "NOVISAD"},
   };
-  const Row rows[] = {
-      {"lower case", "subotica\r\n", true, "SUBOTICA", "subotica\r\n"},
-      {"12 letters", "Kragujevacxy", true, "KRAGUJEV", "Kragujevacxy"},
-      {"only a..z change", "nis-\xe8", true, "NIS-\xe8", "nis-\xe8"},
-      {"second line unread", "Pec\r\nBar\r\n", true, "PEC", "Pec\r\nBar\r\n"},
-      {"missing", std::nullopt, false, "NOVISAD", "NOVISAD"},
-      {"empty", "", false, "NOVISAD", "NOVISAD"},
-      {"a blank first line keeps the file", "\r\nPec\r\n", false, "NOVISAD", "\r\nPec\r\n"},
-  };
-  for (const Row& row : rows) {
+  for (const auto& [file, found, city] : rows) {
     test::ConfigFixture f;
-    if (row.file) f.fs.addTextFile(f.names.PathCity, *row.file);
+    if (file) f.fs.addTextFile(f.names.PathCity, *file);
     GameRecord record;
-    EXPECT_EQ(City_Find(f.io, record), row.found) << row.what;
-    EXPECT_EQ(City_Name(record), row.city) << row.what;
-    EXPECT_EQ(record.reader().u8(43), std::string(row.city).size()) << row.what;
-    EXPECT_EQ(f.fs.text(f.names.PathCity), *row.fileAfter) << row.what;
+    EXPECT_EQ(City_Find(f.io, record), found) << city;
+    EXPECT_EQ(City_Name(record), city);
+    EXPECT_EQ(record.reader().u8(43), std::string(city).size());
+    EXPECT_EQ(f.fs.text(f.names.PathCity), file && !file->empty() ? *file : "NOVISAD");
   }
 }
 
@@ -131,29 +122,20 @@ TEST(FundDefs, FourteenLinesReplaceTheBuiltInTable) {
   EXPECT_EQ(records.FundDefs[13], (FundDefinition{14, "F4", "Fond4", "Dugi naziv"}));
 }
 
+// Thirteen lines, a word for a code, a read failing in the fourteenth line.
 TEST(FundDefs, AFailedReadIsReportedAndKeepsTheTables) {
   std::string thirteen;
   for (int i = 0; i < 13; ++i) thirteen += "   1 AA BBBBB CCC\r\n";
-  struct Row {
-    const char* what;
-    std::string file;
-    bool readRefused;
-  };
-  const Row rows[] = {
-      {"13 lines", thirteen, false},
-      {"a word for the code", "  xy AA BBBBB CCC\r\n" + thirteen, false},
-      {"read fails in the fourteenth line", thirteen + thirteen, true},
-  };
-  for (const Row& row : rows) {
+  for (const std::string& file : {thirteen, "  xy AA BBBBB CCC\r\n" + thirteen, thirteen + thirteen}) {
     test::ConfigFixture f;
-    f.fs.addTextFile(f.names.PathFundDefs, row.file);
-    if (row.readRefused) f.fs.shortenReads(f.names.PathFundDefs, 13 * 19 + 17, ENOLINK);
+    f.fs.addTextFile(f.names.PathFundDefs, file);
+    if (file.size() > 13 * 19 + 19) f.fs.shortenReads(f.names.PathFundDefs, 13 * 19 + 17, ENOLINK);
     ConfigRecords records;
     FundDefs_Default(records.FundDefs, 0);
     const FundDefinitions before = records.FundDefs;
-    EXPECT_FALSE(FundDefs_Read(f.io, records)) << row.what;
-    EXPECT_EQ(records.FundDefs, before) << row.what;
-    EXPECT_EQ(f.trace().back(), "Neuspesno citanje fajla : cVIw.txt") << row.what;
+    EXPECT_FALSE(FundDefs_Read(f.io, records)) << file.size();
+    EXPECT_EQ(records.FundDefs, before) << file.size();
+    EXPECT_EQ(f.trace().back(), "Neuspesno citanje fajla : cVIw.txt") << file.size();
   }
 }
 
