@@ -79,31 +79,20 @@ TEST(FrameAccept, TornRecordKeepsTheOldContentsOfExactlyTheBadBlocks) {
 }
 
 TEST(FrameAccept, SoldRangesAreMarkedCountedAndHandedOnInRowOrder) {
+  // Overlapping rows count a ticket twice; empty rows and first not below last
+  // are skipped; a range from ticket 0 marks the sentinel inside the table;
+  // capped ends reach the upper sentinel and the count wraps past 65535.
   struct Row {
-    const char* what;
     FrameBytes record;
     std::vector<SoldRange> ranges;
     std::uint16_t soldCount;
     int marked;
   };
   const Row rows[] = {
-      {"overlapping rows count a ticket twice",
-       record({{146, "0001 0010 00 0005 0012"}}),
-       {{1, 10}, {5, 12}},
-       18,
-       12},
-      {"empty rows and first not below last are skipped",
-       record({{156, "0007 0007 00 0009 0003"}, {171, "0020 0021"}}),
-       {{20, 21}},
-       2,
-       2},
-      {"a range from ticket 0 marks the sentinel inside the table",
-       record({{146, "0000 0003"}}),
-       {{0, 3}},
-       4,
-       4},
-      {"capped ends reach the upper sentinel and the count wraps past 65535",
-       record({{146, "000001 999999 00 000001 999999 00 000001 999999"}}, true),
+      {record({{146, "0001 0010 00 0005 0012"}}), {{1, 10}, {5, 12}}, 18, 12},
+      {record({{156, "0007 0007 00 0009 0003"}, {171, "0020 0021"}}), {{20, 21}}, 2, 2},
+      {record({{146, "0000 0003"}}), {{0, 3}}, 4, 4},
+      {record({{146, "000001 999999 00 000001 999999 00 000001 999999"}}, true),
        {{1, 24193}, {1, 24193}, {1, 24193}},
        static_cast<std::uint16_t>(3 * 24193 - 65536),
        24193},
@@ -113,11 +102,11 @@ TEST(FrameAccept, SoldRangesAreMarkedCountedAndHandedOnInRowOrder) {
     Frame frame(effects);
     acceptRecord(frame, row.record);
     if (row.record[kOffsetProtokol] >= kWideProtokol) acceptRecord(frame, row.record);
-    EXPECT_EQ(effects.ranges, row.ranges) << row.what;
-    EXPECT_EQ(frame.SoldCount(), row.soldCount) << row.what;
-    EXPECT_EQ(std::count(frame.Sold().begin(), frame.Sold().end(), true), row.marked) << row.what;
+    EXPECT_EQ(effects.ranges, row.ranges) << row.marked;
+    EXPECT_EQ(frame.SoldCount(), row.soldCount) << row.marked;
+    EXPECT_EQ(std::count(frame.Sold().begin(), frame.Sold().end(), true), row.marked);
     for (const SoldRange& r : row.ranges)
-      EXPECT_TRUE(frame.Sold()[r.first] && frame.Sold()[r.last]) << row.what;
+      EXPECT_TRUE(frame.Sold()[r.first] && frame.Sold()[r.last]) << row.marked;
   }
   // A rejected block keeps Sold as it was and hands nothing on.
   RecordingEffects effects;

@@ -51,27 +51,22 @@ TEST(GameKinds, OnlyThirteenLinesAreRead) {
   EXPECT_EQ(kinds.entry(12).shortName, " KM");
 }
 
+// The share's file when the server answers, else the working directory's,
+// else the built-ins.
 TEST(GameKinds, FileComesFromTheShareOnlyWhenTheServerAnswers) {
-  struct Row {
-    const char* what;
-    bool sharedFile, localFile, serverAnswers;
-    const char* expected;
+  const std::tuple<bool, bool, bool, const char*> rows[] = {
+      // file on the share, file here, server answers, first short name
+      {true, true, true, " SH"},  {true, true, false, " LO"}, {false, true, true, " LO"},
+      {false, false, true, "F1"}, {true, false, false, "F1"},
   };
-  const Row rows[] = {
-      {"server answers: the share", true, true, true, " SH"},
-      {"server silent: the working directory", true, true, false, " LO"},
-      {"no file on the share: the working directory", false, true, true, " LO"},
-      {"no file at all: built-ins", false, false, true, "F1"},
-      {"server silent and no local file: built-ins", true, false, false, "F1"},
-  };
-  for (const Row& row : rows) {
+  for (const auto& [shared, local, answers, expected] : rows) {
     test::FakeFileSystem fs;
-    if (row.sharedFile) fs.addTextFile(kShared, "1 0 SHARED\r\n");
-    if (row.localFile) fs.addTextFile("cviw.txt", "1 0 LOCAL\r\n");
+    if (shared) fs.addTextFile(kShared, "1 0 SHARED\r\n");
+    if (local) fs.addTextFile("cviw.txt", "1 0 LOCAL\r\n");
     GameKinds kinds;
     kinds.loadText("1 0 OLDOLD\r\n");
-    kinds.GameKinds_Load(fs, row.serverAnswers, "\\\\SRV\\net");
-    EXPECT_EQ(kinds.entry(0).shortName, row.expected) << row.what;
+    kinds.GameKinds_Load(fs, answers, "\\\\SRV\\net");
+    EXPECT_EQ(kinds.entry(0).shortName, expected) << shared << local << answers;
   }
 }
 
