@@ -92,20 +92,17 @@ int FakeFileSystem::count(FileOp op) const {
 
 // The working directory itself has no name: an empty path names nothing.
 bool FakeFileSystem::exists(const std::string& path) {
-  note(FileOp::Exists, path);
-  return !failure(FileOp::Exists, path) &&
+  return !attempt(FileOp::Exists, path) &&
          (m_files.count(key(path)) || (!key(path).empty() && folderExists(key(path))));
 }
 
 bool FakeFileSystem::isFolder(const std::string& path) {
-  note(FileOp::Exists, path);
-  return !failure(FileOp::Exists, path) && !key(path).empty() && folderExists(key(path));
+  return !attempt(FileOp::Exists, path) && !key(path).empty() && folderExists(key(path));
 }
 
 std::optional<std::uint64_t> FakeFileSystem::fileSize(const std::string& path) {
-  note(FileOp::Size, path);
   auto it = m_files.find(key(path));
-  if (failure(FileOp::Size, path) || it == m_files.end()) return std::nullopt;
+  if (attempt(FileOp::Size, path) || it == m_files.end()) return std::nullopt;
   return it->second.bytes.size();
 }
 
@@ -114,19 +111,15 @@ class FakeReadFile : public ReadFile {
   FakeReadFile(FakeFileSystem& fs, std::string path, std::vector<std::uint8_t> bytes, int endCode)
       : m_fs(fs), m_path(std::move(path)), m_bytes(std::move(bytes)), m_endCode(endCode) {}
   IoStatus read(std::span<std::uint8_t> buffer, std::size_t& got) override {
-    m_fs.note(FileOp::Read, m_path);
     got = 0;
-    if (int code = m_fs.failure(FileOp::Read, m_path)) return {code};
+    if (int code = m_fs.attempt(FileOp::Read, m_path)) return {code};
     if (m_pos == m_bytes.size() && m_endCode) return {m_endCode};
     got = std::min(buffer.size(), m_bytes.size() - m_pos);
     std::copy_n(m_bytes.begin() + static_cast<std::ptrdiff_t>(m_pos), got, buffer.begin());
     m_pos += got;
     return {};
   }
-  IoStatus close() override {
-    m_fs.note(FileOp::Close, m_path);
-    return {m_fs.failure(FileOp::Close, m_path)};
-  }
+  IoStatus close() override { return {m_fs.attempt(FileOp::Close, m_path)}; }
 
  private:
   FakeFileSystem& m_fs;
@@ -137,9 +130,8 @@ class FakeReadFile : public ReadFile {
 };
 
 IoStatus FakeFileSystem::openRead(const std::string& path, std::unique_ptr<ReadFile>& file) {
-  note(FileOp::Open, path);
   file.reset();
-  if (int code = failure(FileOp::Open, path)) return {code};
+  if (int code = attempt(FileOp::Open, path)) return {code};
   const std::string k = key(path);
   auto it = m_files.find(k);
   if (it == m_files.end()) return {m_folders.count(k) ? EISDIR : ENOENT};
@@ -163,8 +155,7 @@ IoStatus FakeFileSystem::appendFile(const std::string& path, std::string_view te
 }
 
 IoStatus FakeFileSystem::store(FileOp op, const std::string& path, std::string_view bytes) {
-  note(op, path);
-  if (int code = failure(op, path)) return {code};
+  if (int code = attempt(op, path)) return {code};
   const std::string k = key(path);
   if (!folderExists(parentOf(k))) return {ENOENT};
   if (m_folders.count(k)) return {EISDIR};
@@ -177,16 +168,14 @@ IoStatus FakeFileSystem::store(FileOp op, const std::string& path, std::string_v
 }
 
 IoStatus FakeFileSystem::removeFile(const std::string& path) {
-  note(FileOp::Remove, path);
-  if (int code = failure(FileOp::Remove, path)) return {code};
+  if (int code = attempt(FileOp::Remove, path)) return {code};
   const std::string k = key(path);
   if (m_folders.count(k)) return {EISDIR};
   return {m_files.erase(k) ? 0 : ENOENT};
 }
 
 IoStatus FakeFileSystem::makeFolder(const std::string& path) {
-  note(FileOp::MakeFolder, path);
-  if (int code = failure(FileOp::MakeFolder, path)) return {code};
+  if (int code = attempt(FileOp::MakeFolder, path)) return {code};
   const std::string k = key(path);
   if (folderExists(k) || m_files.count(k)) return {EEXIST};
   if (!folderExists(parentOf(k))) return {ENOENT};
@@ -196,8 +185,7 @@ IoStatus FakeFileSystem::makeFolder(const std::string& path) {
 
 std::optional<std::vector<std::string>> FakeFileSystem::listFiles(const std::string& folder,
                                                                   const std::string& pattern) {
-  note(FileOp::List, folder);
-  if (failure(FileOp::List, folder)) return std::nullopt;
+  if (attempt(FileOp::List, folder)) return std::nullopt;
   const std::string k = key(folder);
   if (!folderExists(k)) return std::nullopt;
   std::vector<std::string> names;

@@ -86,6 +86,11 @@ class FakeFileSystem : public FileSystem {
     ++m_counts[op];
     if (m_recording) m_touches.push_back({op, path});
   }
+  // Notes the attempt and gives the errno code it is refused with, or 0.
+  int attempt(FileOp op, const std::string& path) {
+    note(op, path);
+    return failure(op, path);
+  }
 
   std::map<std::string, File> m_files;
   std::map<std::string, std::string> m_folders;  // key -> path as given
