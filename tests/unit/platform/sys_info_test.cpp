@@ -30,11 +30,10 @@ TEST(SysInfoText, TextsAsTheTechnicianSeesThem) {
       {{0, 6, 1, 0, ""}, "Windows 6.1", "????\r\nWindows: 6.1\n\rBuild  : 0\n\rUpdate: "},
       {{3, 10, 0, 19045, "x"}, "Windows 10.0", "????\r\nWindows: 10.0\n\rBuild  : 19045\n\rUpdate: x"},
   };
-  for (const auto& [version, about, windows] : rows) {
-    EXPECT_EQ(About_OSText(version) + "|" + WindowsVersionText(version) + "|" + SysInfo_WindowsText(version),
-              std::string(about) + "|" + about + "|Platform: " + windows);
-    EXPECT_EQ(WindowsMajorVersion(version), static_cast<int>(version.major));
-  }
+  // WindowsVersionText and WindowsMajorVersion only hand on these values.
+  for (const auto& [version, about, windows] : rows)
+    EXPECT_EQ(About_OSText(version) + "|" + SysInfo_WindowsText(version),
+              std::string(about) + "|Platform: " + windows);
   EXPECT_EQ(SysInfo_MemoryText({12, 3456}), "AllocMemCount: 12\n\rAllocMemSize : 3456\n\r");
 }
 
