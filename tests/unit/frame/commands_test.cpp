@@ -18,14 +18,9 @@ ConsoleConfig serverPaths() {
 }
 
 TEST(Commands, EachCommandFileIsObeyedInOrder) {
-  struct Row {
-    const char* what;
-    std::vector<const char*> files;
-    std::uint32_t major;
-    int terminations;
-    std::vector<std::string> started;
-    std::vector<bool> powerOffs;  // true: reboot
-  };
+  // what, command files, major version, terminations, programs started, power-offs (true: reboot)
+  using Row = std::tuple<const char*, std::vector<const char*>, std::uint32_t, int, std::vector<std::string>,
+                         std::vector<bool>>;
   const Row rows[] = {
       {"nothing there", {}, 6, 0, {}, {}},
       {"Off2 closes the program only", {"Off2.txt"}, 6, 1, {}, {}},
@@ -35,25 +30,24 @@ TEST(Commands, EachCommandFileIsObeyedInOrder) {
       {"Off1 and Off3: shut down first", {"Off3.txt", "Off1.txt"}, 6, 2, {kShutDownBat, kShutDownRBat}, {}},
       {"all three", {"Off1.txt", "Off2.txt", "Off3.txt"}, 4, 3, {kShutDownBat, kShutDownRBat}, {false, true}},
   };
-  for (const Row& row : rows) {
+  for (const auto& [what, files, major, terminations, programs, powerOffs] : rows) {
     test::FakeFileSystem fs;
     fs.addFolder("\\\\SRV\\net");
-    for (const char* name : row.files) fs.addTextFile(std::string("\\\\SRV\\net\\") + name, "");
+    for (const char* name : files) fs.addTextFile(std::string("\\\\SRV\\net\\") + name, "");
     test::FakeShell shell;
     shell.startSucceeds = false;  // a missing batch file changes nothing
     test::FakeSystemInfo info;
-    info.version.major = row.major;
+    info.version.major = major;
     Commands commands;
     commands.Commands_Check(serverPaths(), fs, shell, info);
-    EXPECT_EQ(shell.terminations, row.terminations) << row.what;
+    EXPECT_EQ(shell.terminations, terminations) << what;
     std::vector<std::string> started;
     for (const auto& s : shell.started)
       started.push_back(s.program + (s.args.empty() ? "" : " with arguments"));
-    EXPECT_EQ(started, row.started) << row.what;
-    EXPECT_EQ(shell.powerOffs, row.powerOffs) << row.what;
-    EXPECT_EQ(commands.WinVer5Up, row.major >= 5) << row.what;
-    EXPECT_EQ(fs.filePaths().size(), row.files.size())
-        << "command files are left for the server: " << row.what;
+    EXPECT_EQ(started, programs) << what;
+    EXPECT_EQ(shell.powerOffs, powerOffs) << what;
+    EXPECT_EQ(commands.WinVer5Up, major >= 5) << what;
+    EXPECT_EQ(fs.filePaths().size(), files.size()) << "command files are left for the server: " << what;
   }
 }
 

@@ -9,15 +9,8 @@ namespace {
 constexpr const char* kShared = "\\\\SRV\\net\\cVIw.Txt";
 
 TEST(GameKinds, FileLinesReplaceEntriesWithFixedWidthNames) {
-  struct Row {
-    const char* what;
-    const char* text;
-    int index;
-    const char* shortName;
-    const char* longName;
-    int fundCode;
-  };
-  const Row rows[] = {
+  // what, file text, entry, its short and long names and fund code
+  const std::tuple<const char*, const char*, int, const char*, const char*, int> rows[] = {
       {"the blank after the code belongs to the short name", "1 2 J1 JACKPOT\r\n", 0, " J1", " JACKP", 2},
       {"blanks before the numbers are skipped", "  1   2  J1 JACKPOT X\r\n", 0, "  J", "1 JACK", 2},
       {"a name glued to the code makes it no number", "1 2J1 JACKPOT\r\n", 0, "F1", "FIXNA 1", 0},
@@ -32,12 +25,13 @@ TEST(GameKinds, FileLinesReplaceEntriesWithFixedWidthNames) {
       {"a number that is no number too", "1 0 AAAAAAAAA\r\n1 7x AAA\r\n", 0, "F1", "FIXNA 1", 0},
       {"a missing second number too", "1\r\n", 0, "F1", "FIXNA 1", 0},
   };
-  for (const Row& row : rows) {
+  for (const auto& [what, text, index, shortName, longName, fundCode] : rows) {
     GameKinds kinds;
-    kinds.loadText(row.text);
-    EXPECT_EQ(kinds.entry(row.index).shortName, row.shortName) << row.what;
-    EXPECT_EQ(kinds.entry(row.index).longName, row.longName) << row.what;
-    EXPECT_EQ(kinds.entry(row.index).fundCode, row.fundCode) << row.what;
+    kinds.loadText(text);
+    const auto& e = kinds.entry(index);
+    EXPECT_EQ(e.shortName + "|" + e.longName + "|" + std::to_string(e.fundCode),
+              std::string(shortName) + "|" + longName + "|" + std::to_string(fundCode))
+        << what;
   }
 }
 

@@ -70,13 +70,8 @@ TEST(Housekeeping, AFailedFolderStopsTheChainWithTwoReports) {
 
 TEST(Housekeeping, TicketBaseCheckLeavesItsMessages) {
   const std::string once = "Ne postoji file: " + kTicketBase, twice = "Ne postoji file:  " + kTicketBase;
-  struct Row {
-    std::optional<std::size_t> baseSize;  // nothing: no ticket base
-    bool city;
-    std::vector<std::string> trace;
-    std::string logApp;
-  };
-  const Row rows[] = {
+  // ticket base size (nothing: none), a city file, the trace, LogApp.txt
+  const std::tuple<std::optional<std::size_t>, bool, std::vector<std::string>, std::string> rows[] = {
       {std::nullopt, false, {once, once, twice, twice}, report(once) + report(twice)},
       // The city file is not looked at after a bad ticket base.
       {29161, false, {twice, twice}, report(twice)},
@@ -85,16 +80,15 @@ TEST(Housekeeping, TicketBaseCheckLeavesItsMessages) {
       {29160, false, {"Ne postoji file: " + kCity}, ""},
       {29160, true, {}, ""},
   };
-  for (const Row& row : rows) {
+  for (const auto& [baseSize, city, lines, logApp] : rows) {
     Hall hall({kArh + "\\Log"});
-    if (row.baseSize) hall.fs.addFile(kTicketBase, std::vector<std::uint8_t>(*row.baseSize, 7));
-    if (row.city) hall.fs.addTextFile(kCity, "NOVI SAD\r\n");
+    if (baseSize) hall.fs.addFile(kTicketBase, std::vector<std::uint8_t>(*baseSize, 7));
+    if (city) hall.fs.addTextFile(kCity, "NOVI SAD\r\n");
     hall.housekeeping.AppHalt_FileAndFold_Names_Make_Default();
     hall.housekeeping.AppHalt_Files();
     std::string trace;
-    for (const auto& line : row.trace) trace += "09:30:15> " + line + "\r\n";
-    EXPECT_EQ(hall.fs.text(kArh + "\\Log\\261206.Txt") + "|" + hall.fs.text(kLogApp),
-              trace + "|" + row.logApp);
+    for (const auto& line : lines) trace += "09:30:15> " + line + "\r\n";
+    EXPECT_EQ(hall.fs.text(kArh + "\\Log\\261206.Txt") + "|" + hall.fs.text(kLogApp), trace + "|" + logApp);
   }
 }
 
