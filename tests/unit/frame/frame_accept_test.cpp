@@ -138,12 +138,8 @@ TEST(FrameAccept, DrawnBitmapUnpacksBallsOneToNinety) {
 }
 
 TEST(FrameAccept, ResultTellsWhetherTheDrawnBallsChangedOrWereRejected) {
-  struct Row {
-    const char* what;
-    FrameBytes next;
-    bool result;
-    std::vector<std::string> calls;
-  };
+  // what, the next record, the result, the effects called
+  using Row = std::tuple<const char*, FrameBytes, bool, std::vector<std::string>>;
   const FrameBytes base = record({{1, "03"}, {49, "07"}, {146, "0001 0002"}});
   FrameBytes rejected = record({{1, "03"}, {49, "0F"}});
   rejected[73] ^= 1;
@@ -156,13 +152,13 @@ TEST(FrameAccept, ResultTellsWhetherTheDrawnBallsChangedOrWereRejected) {
       {"the unread first byte of the block", record({{48, "55"}, {49, "07"}}), false, same},
       {"drawn-ball block rejected", rejected, true, {"sold"}},
   };
-  for (const Row& row : rows) {
+  for (const auto& [what, next, result, calls] : rows) {
     RecordingEffects effects;
     Frame frame(effects);
     acceptRecord(frame, base);
     effects.calls.clear();
-    EXPECT_EQ(acceptRecord(frame, row.next), row.result) << row.what;
-    EXPECT_EQ(effects.calls, row.calls) << row.what;
+    EXPECT_EQ(acceptRecord(frame, next), result) << what;
+    EXPECT_EQ(effects.calls, calls) << what;
   }
 }
 

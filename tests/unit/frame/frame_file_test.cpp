@@ -44,14 +44,9 @@ std::string logLine(int code, int count) {
 // Counters: fail, missing, open, read, close; the error log names the code
 // (EIO for a short read, none for a missing file or a failed close).
 TEST(FrameFile, EveryFailedReadIsCountedLoggedAndLeavesTheStateAlone) {
-  struct Row {
-    std::size_t size;  // 0: no file
-    FileOp refused;    // FileOp::Exists: nothing refused
-    int code;
-    std::size_t readLimit;  // the read fails with `code` after this many bytes
-    std::vector<int> counters;
-    int logged;
-  };
+  // file size (0: none), the operation refused (Exists: none), its code, the
+  // bytes read before a part-way failure, the counters, the code logged
+  using Row = std::tuple<std::size_t, FileOp, int, std::size_t, std::vector<int>, int>;
   const Row rows[] = {
       {0, FileOp::Exists, 0, 0, {1, 1, 0, 0, 0}, 0},                      // share or file missing
       {384, FileOp::Open, EACCES, 0, {1, 0, 1, 0, 0}, EACCES},            // open refused
@@ -61,20 +56,20 @@ TEST(FrameFile, EveryFailedReadIsCountedLoggedAndLeavesTheStateAlone) {
       {384, FileOp::Close, EIO, 0, {1, 0, 0, 0, 1}, 0},
       {100, FileOp::Close, EBADF, 0, {1, 0, 0, 1, 1}, EIO},  // short read and close failed
   };
-  for (const Row& row : rows) {
+  for (const auto& [size, refused, code, readLimit, counters, logged] : rows) {
     Console c;
     const FrameBytes before = test::record({{1, "17"}});
     test::acceptRecord(c.frame, before);
     c.effects.calls.clear();
-    if (row.size) c.put(test::record({{1, "42"}}), row.size);
-    if (row.refused != FileOp::Exists) c.fs.fail(row.refused, kFrameFile, row.code);
-    if (row.readLimit) c.fs.shortenReads(kFrameFile, row.readLimit, row.code);
-    const std::string what = std::to_string(row.size) + " " + std::to_string(row.code);
+    if (size) c.put(test::record({{1, "42"}}), size);
+    if (refused != FileOp::Exists) c.fs.fail(refused, kFrameFile, code);
+    if (readLimit) c.fs.shortenReads(kFrameFile, readLimit, code);
+    const std::string what = std::to_string(size) + " " + std::to_string(code);
     EXPECT_FALSE(c.tick() || c.file.FrameReadOk) << what;
-    EXPECT_EQ(c.counters(), row.counters) << what;
+    EXPECT_EQ(c.counters(), counters) << what;
     EXPECT_TRUE(c.frame.accepted() == before && c.frame.readCopy() == before && c.effects.calls.empty())
         << what;
-    EXPECT_EQ(c.fs.text(kErrorLog), logLine(row.logged, 1)) << what;
+    EXPECT_EQ(c.fs.text(kErrorLog), logLine(logged, 1)) << what;
   }
 }
 
