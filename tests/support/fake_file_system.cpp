@@ -42,6 +42,10 @@ void FakeFileSystem::addFolder(const std::string& path) {
 void FakeFileSystem::addFile(const std::string& path, std::vector<std::uint8_t> bytes) {
   const auto pos = path.find_last_of("\\/");
   if (pos != std::string::npos) addFolder(path.substr(0, pos));
+  put(path, std::move(bytes));
+}
+
+void FakeFileSystem::put(const std::string& path, std::vector<std::uint8_t> bytes) {
   const std::string k = key(path);
   if (!m_files.count(k)) m_fileOrder.push_back(path);
   m_files[k] = File{path, std::move(bytes)};
@@ -68,48 +72,37 @@ std::vector<std::uint8_t> FakeFileSystem::bytes(const std::string& path) const {
 
 std::string FakeFileSystem::text(const std::string& path) const {
   const auto b = bytes(path);
-  return std::string(b.begin(), b.end());
+  return {b.begin(), b.end()};
 }
 
-std::vector<std::string> FakeFileSystem::filePaths() const {
+template <typename Map>
+static std::vector<std::string> present(const std::vector<std::string>& order, const Map& map) {
   std::vector<std::string> out;
-  for (const auto& p : m_fileOrder)
-    if (m_files.count(key(p))) out.push_back(p);
+  std::copy_if(order.begin(), order.end(), std::back_inserter(out),
+               [&](const std::string& p) { return map.count(FakeFileSystem::key(p)) != 0; });
   return out;
 }
-
-std::vector<std::string> FakeFileSystem::folderPaths() const {
-  std::vector<std::string> out;
-  for (const auto& p : m_folderOrder)
-    if (m_folders.count(key(p))) out.push_back(p);
-  return out;
-}
+std::vector<std::string> FakeFileSystem::filePaths() const { return present(m_fileOrder, m_files); }
+std::vector<std::string> FakeFileSystem::folderPaths() const { return present(m_folderOrder, m_folders); }
 
 int FakeFileSystem::count(FileOp op) const {
   auto it = m_counts.find(op);
   return it == m_counts.end() ? 0 : it->second;
 }
 
+// The working directory itself has no name: an empty path names nothing.
 bool FakeFileSystem::exists(const std::string& path) {
-  note(FileOp::Exists, path);
-  if (failure(FileOp::Exists, path)) return false;
-  const std::string k = key(path);
-  // The working directory itself has no name: an empty path names nothing.
-  return m_files.count(k) != 0 || (!k.empty() && folderExists(k));
+  return !attempt(FileOp::Exists, path) &&
+         (m_files.count(key(path)) || (!key(path).empty() && folderExists(key(path))));
 }
 
 bool FakeFileSystem::isFolder(const std::string& path) {
-  note(FileOp::Exists, path);
-  if (failure(FileOp::Exists, path)) return false;
-  const std::string k = key(path);
-  return !k.empty() && folderExists(k);
+  return !attempt(FileOp::Exists, path) && !key(path).empty() && folderExists(key(path));
 }
 
 std::optional<std::uint64_t> FakeFileSystem::fileSize(const std::string& path) {
-  note(FileOp::Size, path);
-  if (failure(FileOp::Size, path)) return std::nullopt;
   auto it = m_files.find(key(path));
-  if (it == m_files.end()) return std::nullopt;
+  if (attempt(FileOp::Size, path) || it == m_files.end()) return std::nullopt;
   return it->second.bytes.size();
 }
 
@@ -118,19 +111,15 @@ class FakeReadFile : public ReadFile {
   FakeReadFile(FakeFileSystem& fs, std::string path, std::vector<std::uint8_t> bytes, int endCode)
       : m_fs(fs), m_path(std::move(path)), m_bytes(std::move(bytes)), m_endCode(endCode) {}
   IoStatus read(std::span<std::uint8_t> buffer, std::size_t& got) override {
-    m_fs.note(FileOp::Read, m_path);
     got = 0;
-    if (int code = m_fs.failure(FileOp::Read, m_path)) return {code};
+    if (int code = m_fs.attempt(FileOp::Read, m_path)) return {code};
     if (m_pos == m_bytes.size() && m_endCode) return {m_endCode};
     got = std::min(buffer.size(), m_bytes.size() - m_pos);
     std::copy_n(m_bytes.begin() + static_cast<std::ptrdiff_t>(m_pos), got, buffer.begin());
     m_pos += got;
     return {};
   }
-  IoStatus close() override {
-    m_fs.note(FileOp::Close, m_path);
-    return {m_fs.failure(FileOp::Close, m_path)};
-  }
+  IoStatus close() override { return {m_fs.attempt(FileOp::Close, m_path)}; }
 
  private:
   FakeFileSystem& m_fs;
@@ -141,9 +130,8 @@ class FakeReadFile : public ReadFile {
 };
 
 IoStatus FakeFileSystem::openRead(const std::string& path, std::unique_ptr<ReadFile>& file) {
-  note(FileOp::Open, path);
   file.reset();
-  if (int code = failure(FileOp::Open, path)) return {code};
+  if (int code = attempt(FileOp::Open, path)) return {code};
   const std::string k = key(path);
   auto it = m_files.find(k);
   if (it == m_files.end()) return {m_folders.count(k) ? EISDIR : ENOENT};
@@ -158,54 +146,46 @@ IoStatus FakeFileSystem::openRead(const std::string& path, std::unique_ptr<ReadF
 }
 
 IoStatus FakeFileSystem::writeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  note(FileOp::Write, path);
   return store(FileOp::Write, path,
                std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 IoStatus FakeFileSystem::appendFile(const std::string& path, std::string_view text) {
-  note(FileOp::Append, path);
   return store(FileOp::Append, path, text);
 }
 
 IoStatus FakeFileSystem::store(FileOp op, const std::string& path, std::string_view bytes) {
-  if (int code = failure(op, path)) return {code};
+  if (int code = attempt(op, path)) return {code};
   const std::string k = key(path);
   if (!folderExists(parentOf(k))) return {ENOENT};
   if (m_folders.count(k)) return {EISDIR};
   auto it = m_files.find(k);
-  if (it == m_files.end()) {
-    m_fileOrder.push_back(path);
-    it = m_files.emplace(k, File{path, {}}).first;
-  }
-  if (op == FileOp::Write) it->second.bytes.clear();
-  it->second.bytes.insert(it->second.bytes.end(), bytes.begin(), bytes.end());
+  std::vector<std::uint8_t> all =
+      it == m_files.end() || op == FileOp::Write ? std::vector<std::uint8_t>{} : it->second.bytes;
+  all.insert(all.end(), bytes.begin(), bytes.end());
+  put(it == m_files.end() ? path : it->second.givenPath, std::move(all));
   return {};
 }
 
 IoStatus FakeFileSystem::removeFile(const std::string& path) {
-  note(FileOp::Remove, path);
-  if (int code = failure(FileOp::Remove, path)) return {code};
+  if (int code = attempt(FileOp::Remove, path)) return {code};
   const std::string k = key(path);
   if (m_folders.count(k)) return {EISDIR};
   return {m_files.erase(k) ? 0 : ENOENT};
 }
 
 IoStatus FakeFileSystem::makeFolder(const std::string& path) {
-  note(FileOp::MakeFolder, path);
-  if (int code = failure(FileOp::MakeFolder, path)) return {code};
+  if (int code = attempt(FileOp::MakeFolder, path)) return {code};
   const std::string k = key(path);
   if (folderExists(k) || m_files.count(k)) return {EEXIST};
   if (!folderExists(parentOf(k))) return {ENOENT};
-  m_folders[k] = path;
-  m_folderOrder.push_back(path);
+  addFolder(path);
   return {};
 }
 
 std::optional<std::vector<std::string>> FakeFileSystem::listFiles(const std::string& folder,
                                                                   const std::string& pattern) {
-  note(FileOp::List, folder);
-  if (failure(FileOp::List, folder)) return std::nullopt;
+  if (attempt(FileOp::List, folder)) return std::nullopt;
   const std::string k = key(folder);
   if (!folderExists(k)) return std::nullopt;
   std::vector<std::string> names;
@@ -237,9 +217,7 @@ IoStatus FakeFileSystem::transfer(FileOp op, const std::string& from, const std:
   if (folderExists(key(to))) return {EISDIR};
   auto bytes = it->second.bytes;
   if (op == FileOp::Move) m_files.erase(it);
-  const std::string k = key(to);
-  if (!m_files.count(k)) m_fileOrder.push_back(to);
-  m_files[k] = File{to, std::move(bytes)};
+  put(to, std::move(bytes));
   return {};
 }
 

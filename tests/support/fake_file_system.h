@@ -79,11 +79,17 @@ class FakeFileSystem : public FileSystem {
   int failure(FileOp op, const std::string& path) const;
   IoStatus store(FileOp op, const std::string& path, std::string_view bytes);    // a write or an append
   IoStatus transfer(FileOp op, const std::string& from, const std::string& to);  // a move or a copy
+  void put(const std::string& path, std::vector<std::uint8_t> bytes);            // a file made or replaced
   bool folderExists(const std::string& normalisedKey) const;
   static bool isRoot(const std::string& normalisedKey);
   void note(FileOp op, const std::string& path) {
     ++m_counts[op];
     if (m_recording) m_touches.push_back({op, path});
+  }
+  // Notes the attempt and gives the errno code it is refused with, or 0.
+  int attempt(FileOp op, const std::string& path) {
+    note(op, path);
+    return failure(op, path);
   }
 
   std::map<std::string, File> m_files;

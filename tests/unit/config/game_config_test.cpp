@@ -43,15 +43,9 @@ GameConfigRecord asRecord(const Bytes& bytes) {
 }
 
 TEST(GameConfig, CheckRulesTakeTheAbsoluteValueModuloN) {
-  struct Row {
-    std::size_t at;
-    const char* in;
-    const char* expected;  // at `at`, or at 136 for the rows changing offset 128
-    bool valid;
-  };
-  const Row rows[] = {
-      {0, "024332", "024332", true},  // the defaults pass as they are
-
+  const std::tuple<std::size_t, const char*, const char*, bool> rows[] = {
+      // offset, bytes written there, bytes found there after the check (a longer run for 128), valid
+      {0, "024332", "024332", true},                          // the defaults pass as they are
       {48, "FF", "FF", true},                                 // no rule
       {72, "16FCFFFF", "01000000", true},                     // -1002 -> 1
       {100, "00000080", "DD580700", true},                    // most negative i32 -> 481501
@@ -60,18 +54,18 @@ TEST(GameConfig, CheckRulesTakeTheAbsoluteValueModuloN) {
       {152, "000000000000E0BF", "000000000000E03F", true},    // f64 made positive
       {22, "0500", "0500", false},                            // type 0 count 5
       {22, "0A00", "0A00", true},
-      {24, "1127", "1127", false},  // type 1 count 10001
-      {24, "1027", "1027", true},
+      {24, "1127", "1127", false},
+      {24, "1027", "1027", true},  // type 1 at most 10000
       {26, "0500", "0500", true},  // type 2 count is no part of the test
   };
-  for (const Row& row : rows) {
-    GameConfigRecord r = asRecord(patched(kDefaults, {{row.at, row.in}}));
-    EXPECT_EQ(GameConfig_Check(r), row.valid) << row.at << " " << row.in;
-    const Bytes expected = hex(row.expected);
-    EXPECT_EQ(Bytes(r.begin() + static_cast<std::ptrdiff_t>(row.at),
-                    r.begin() + static_cast<std::ptrdiff_t>(row.at + expected.size())),
+  for (const auto& [at, in, out, valid] : rows) {
+    GameConfigRecord r = asRecord(patched(kDefaults, {{at, in}}));
+    EXPECT_EQ(GameConfig_Check(r), valid) << at << " " << in;
+    const Bytes expected = hex(out);
+    EXPECT_EQ(Bytes(r.begin() + static_cast<std::ptrdiff_t>(at),
+                    r.begin() + static_cast<std::ptrdiff_t>(at + expected.size())),
               expected)
-        << row.at << " " << row.in;
+        << at << " " << in;
   }
   EXPECT_EQ(GameConfig_Defaults(), asRecord(kDefaults));
 }
@@ -92,50 +86,37 @@ TEST(GameConfig, CheckRulesOnEveryCheckedField) {
 }
 
 TEST(GameConfig, IniLoadsAValidFileAndReplacesAnyOther) {
-  struct Row {
-    const char* what;
-    std::optional<std::vector<std::uint8_t>> file;
-    bool rewritten;
-    std::size_t at;
-    std::vector<std::uint8_t> inMemory;
-  };
   Bytes longer = patched(kDefaults, {{8, "00"}}), shorter = longer;
   longer.resize(241);
   shorter.resize(239);
-  const Row rows[] = {
+  const std::string saveFailed = "Neuspesno snimanje fajla : C:\\Orma\\Bingo\\Arh\\CfgW\\CfgC2.cfg";
+  const std::tuple<const char*, std::optional<Bytes>, bool, std::size_t, Bytes> rows[] = {
+      // file, rewritten with the defaults, offset and bytes in memory afterwards
       {"missing", std::nullopt, true, 8, {1}},
       {"241 bytes", longer, true, 8, {1}},
       {"239 bytes", shorter, true, 8, {1}},
       {"offset 22 is 5", patched(kDefaults, {{22, "0500"}, {14, "04"}}), true, 14, {0}},
       {"offset 8 is 3", patched(kDefaults, {{8, "03"}}), false, 8, {1}},
       {"offset 128 is 7", patched(kDefaults, {{128, "07000000"}}), false, 136, hex("60AE0A00")},
+      {"the rewrite refused", std::nullopt, false, 8, {1}},
   };
-  for (const Row& row : rows) {
+  for (const auto& [what, file, rewritten, at, inMemory] : rows) {
     test::ConfigFixture f;
-    if (row.file) f.fs.addFile(f.names.PathGameConfig, *row.file);
+    const bool refused = std::string(what) == "the rewrite refused";
+    if (file) f.fs.addFile(f.names.PathGameConfig, *file);
+    if (refused) f.fs.fail(FileOp::Write, f.names.PathGameConfig);
     ConfigRecords records;
     GameConfig_Ini(f.io, records);
-    EXPECT_EQ(f.fs.bytes(f.names.PathGameConfig), row.rewritten ? kDefaults : *row.file) << row.what;
-    EXPECT_EQ(f.fs.count(FileOp::Write), row.rewritten ? 1 : 0) << row.what;
-    EXPECT_EQ(std::vector<std::uint8_t>(records.GameConfig.begin() + row.at,
-                                        records.GameConfig.begin() + row.at + row.inMemory.size()),
-              row.inMemory)
-        << row.what;
-    EXPECT_EQ(f.trace(), (std::vector<std::string>{"Ucitava se: CFG_Ini...", "Ucitan  je: CFG_Ini"}))
-        << row.what;
+    EXPECT_EQ(f.fs.bytes(f.names.PathGameConfig), rewritten ? kDefaults : file.value_or(Bytes{})) << what;
+    EXPECT_EQ(f.fs.count(FileOp::Write), rewritten || refused ? 1 : 0) << what;
+    EXPECT_EQ(Bytes(records.GameConfig.begin() + static_cast<std::ptrdiff_t>(at),
+                    records.GameConfig.begin() + static_cast<std::ptrdiff_t>(at + inMemory.size())),
+              inMemory)
+        << what;
+    std::vector<std::string> trace{"Ucitava se: CFG_Ini...", "Ucitan  je: CFG_Ini"};
+    if (refused) trace.insert(trace.begin() + 1, saveFailed);
+    EXPECT_EQ(f.trace(), trace) << what;
   }
-}
-
-TEST(GameConfig, AFailedWriteIsTracedAndTheDefaultsStay) {
-  test::ConfigFixture f;
-  f.fs.fail(FileOp::Write, f.names.PathGameConfig);
-  ConfigRecords records;
-  GameConfig_Ini(f.io, records);
-  EXPECT_EQ(records.GameConfig, asRecord(kDefaults));
-  EXPECT_EQ(f.trace(),
-            (std::vector<std::string>{"Ucitava se: CFG_Ini...",
-                                      "Neuspesno snimanje fajla : C:\\Orma\\Bingo\\Arh\\CfgW\\CfgC2.cfg",
-                                      "Ucitan  je: CFG_Ini"}));
 }
 
 }  // namespace

@@ -10,25 +10,17 @@ namespace bingo {
 namespace {
 
 ConsoleConfig serverPaths() {
-  ConsoleConfig config;
-  config.FoldersNet = "\\\\SRV\\net";
-  config.FilesOff1 = "\\\\SRV\\net\\Off1.txt";
-  config.FilesOff2 = "\\\\SRV\\net\\Off2.txt";
-  config.FilesOff3 = "\\\\SRV\\net\\Off3.txt";
-  config.FilesAltS = "\\\\SRV\\net\\AltS.txt";
-  config.FilesAltN = "\\\\SRV\\net\\AltN.txt";
-  return config;
+  ConsoleConfig c;
+  const std::string net = c.FoldersNet = "\\\\SRV\\net";
+  c.FilesOff1 = net + "\\Off1.txt", c.FilesOff2 = net + "\\Off2.txt", c.FilesOff3 = net + "\\Off3.txt";
+  c.FilesAltS = net + "\\AltS.txt", c.FilesAltN = net + "\\AltN.txt";
+  return c;
 }
 
 TEST(Commands, EachCommandFileIsObeyedInOrder) {
-  struct Row {
-    const char* what;
-    std::vector<const char*> files;
-    std::uint32_t major;
-    int terminations;
-    std::vector<std::string> started;
-    std::vector<bool> powerOffs;  // true: reboot
-  };
+  // what, command files, major version, terminations, programs started, power-offs (true: reboot)
+  using Row = std::tuple<const char*, std::vector<const char*>, std::uint32_t, int, std::vector<std::string>,
+                         std::vector<bool>>;
   const Row rows[] = {
       {"nothing there", {}, 6, 0, {}, {}},
       {"Off2 closes the program only", {"Off2.txt"}, 6, 1, {}, {}},
@@ -38,27 +30,24 @@ TEST(Commands, EachCommandFileIsObeyedInOrder) {
       {"Off1 and Off3: shut down first", {"Off3.txt", "Off1.txt"}, 6, 2, {kShutDownBat, kShutDownRBat}, {}},
       {"all three", {"Off1.txt", "Off2.txt", "Off3.txt"}, 4, 3, {kShutDownBat, kShutDownRBat}, {false, true}},
   };
-  for (const Row& row : rows) {
+  for (const auto& [what, files, major, terminations, programs, powerOffs] : rows) {
     test::FakeFileSystem fs;
     fs.addFolder("\\\\SRV\\net");
-    for (const char* name : row.files) fs.addTextFile(std::string("\\\\SRV\\net\\") + name, "");
+    for (const char* name : files) fs.addTextFile(std::string("\\\\SRV\\net\\") + name, "");
     test::FakeShell shell;
     shell.startSucceeds = false;  // a missing batch file changes nothing
     test::FakeSystemInfo info;
-    info.version.major = row.major;
+    info.version.major = major;
     Commands commands;
     commands.Commands_Check(serverPaths(), fs, shell, info);
-    EXPECT_EQ(shell.terminations, row.terminations) << row.what;
+    EXPECT_EQ(shell.terminations, terminations) << what;
     std::vector<std::string> started;
-    for (const auto& s : shell.started) {
-      started.push_back(s.program);
-      EXPECT_TRUE(s.args.empty()) << row.what;
-    }
-    EXPECT_EQ(started, row.started) << row.what;
-    EXPECT_EQ(shell.powerOffs, row.powerOffs) << row.what;
-    EXPECT_EQ(commands.WinVer5Up, row.major >= 5) << row.what;
-    EXPECT_EQ(fs.filePaths().size(), row.files.size())
-        << "command files are left for the server: " << row.what;
+    for (const auto& s : shell.started)
+      started.push_back(s.program + (s.args.empty() ? "" : " with arguments"));
+    EXPECT_EQ(started, programs) << what;
+    EXPECT_EQ(shell.powerOffs, powerOffs) << what;
+    EXPECT_EQ(commands.WinVer5Up, major >= 5) << what;
+    EXPECT_EQ(fs.filePaths().size(), files.size()) << "command files are left for the server: " << what;
   }
 }
 

@@ -6,7 +6,6 @@ namespace bingo {
 namespace {
 
 using test::acceptRecord;
-using test::hexRecord;
 using test::record;
 using test::RecordingEffects;
 
@@ -21,8 +20,8 @@ TEST(FrameAccept, ChecksumComparesOnlyTheLowSevenBitsOfTheSum) {
   for (const auto& [offset, delta, accepted] : rows) {
     NullFrameEffects effects;
     Frame frame(effects);
-    acceptRecord(frame, hexRecord({{1, "33"}, {5, "10"}}));
-    FrameBytes next = hexRecord({{1, "44"}, {5, "20"}});
+    acceptRecord(frame, record({{1, "33"}, {5, "10"}}));
+    FrameBytes next = record({{1, "44"}, {5, "20"}});
     next[offset] = static_cast<std::uint8_t>(next[offset] + delta);
     acceptRecord(frame, next);
     EXPECT_EQ(frame.BlockValid(1), accepted) << offset << " " << delta;
@@ -30,36 +29,24 @@ TEST(FrameAccept, ChecksumComparesOnlyTheLowSevenBitsOfTheSum) {
   }
 }
 
+// A change of layout counts from the read after the record that announced
+// it, both ways. Each read shows block 1 and 8 valid, wide, LOP and a wide BON.
 TEST(FrameAccept, ProtocolChangeCountsFromTheNextRead) {
   // Block 1 sealed for the wide lengths only: its narrow checksum byte (25) is 0.
-  FrameBytes wide = record({{1, {0x05}}, {4, {0x00, 0x00, 0x12, 0x34}}, {kOffsetVT, {1}}}, true);
-  ASSERT_FALSE(frameBlockChecksumOk(wide, 1, false));
-  ASSERT_TRUE(frameBlockChecksumOk(wide, 1, true));
-
+  const FrameBytes wide = record({{1, "05"}, {4, "00001234"}, {kOffsetVT, "01"}}, true);
+  const FrameBytes narrow = record({{kOffsetProtokol, "08"}, {1, "07"}, {3, "01"}});
+  ASSERT_TRUE(!frameBlockChecksumOk(wide, 1, false) && frameBlockChecksumOk(wide, 1, true));
+  ASSERT_FALSE(frameBlockChecksumOk(narrow, 1, true));
   NullFrameEffects effects;
   Frame frame(effects);
-  acceptRecord(frame, record({{kOffsetProtokol, {8}}, {1, {0x02}}}));
-  ASSERT_FALSE(frame.IsWide());
-
-  acceptRecord(frame, wide);
-  EXPECT_FALSE(frame.BlockValid(1)) << "tested with the narrow lengths of the accepted record";
-  EXPECT_TRUE(frame.BlockValid(8));
-  EXPECT_TRUE(frame.IsWide());
-  EXPECT_EQ(frame.LOP(), 2);
-
-  acceptRecord(frame, wide);
-  EXPECT_TRUE(frame.BlockValid(1));
-  EXPECT_EQ(frame.LOP(), 5);
-  EXPECT_EQ(frame.BON(), 1234u);
-
-  // And back: a narrow record is tested against the wide lengths once.
-  FrameBytes narrow = record({{kOffsetProtokol, {8}}, {1, {0x07}}, {3, {0x01}}});
-  ASSERT_FALSE(frameBlockChecksumOk(narrow, 1, true));
-  acceptRecord(frame, narrow);
-  EXPECT_FALSE(frame.BlockValid(1));
-  EXPECT_FALSE(frame.IsWide());
-  acceptRecord(frame, narrow);
-  EXPECT_EQ(frame.LOP(), 7);
+  std::string seen;
+  for (const FrameBytes& r : {record({{kOffsetProtokol, "08"}, {1, "02"}}), wide, wide, narrow, narrow}) {
+    acceptRecord(frame, r);
+    seen += std::to_string(frame.BlockValid(1)) + std::to_string(frame.BlockValid(8)) +
+            std::to_string(frame.IsWide()) + std::to_string(frame.LOP()) +
+            (frame.IsWide() ? "/" + std::to_string(frame.BON()) : "") + " ";
+  }
+  EXPECT_EQ(seen, "1102 0112/0 1115/1234 0105 1107 ");
 }
 
 TEST(FrameAccept, TornRecordKeepsTheOldContentsOfExactlyTheBadBlocks) {
@@ -92,31 +79,20 @@ TEST(FrameAccept, TornRecordKeepsTheOldContentsOfExactlyTheBadBlocks) {
 }
 
 TEST(FrameAccept, SoldRangesAreMarkedCountedAndHandedOnInRowOrder) {
+  // Overlapping rows count a ticket twice; empty rows and first not below last
+  // are skipped; a range from ticket 0 marks the sentinel inside the table;
+  // capped ends reach the upper sentinel and the count wraps past 65535.
   struct Row {
-    const char* what;
     FrameBytes record;
     std::vector<SoldRange> ranges;
     std::uint16_t soldCount;
     int marked;
   };
   const Row rows[] = {
-      {"overlapping rows count a ticket twice",
-       hexRecord({{146, "0001 0010 00 0005 0012"}}),
-       {{1, 10}, {5, 12}},
-       18,
-       12},
-      {"empty rows and first not below last are skipped",
-       hexRecord({{156, "0007 0007 00 0009 0003"}, {171, "0020 0021"}}),
-       {{20, 21}},
-       2,
-       2},
-      {"a range from ticket 0 marks the sentinel inside the table",
-       hexRecord({{146, "0000 0003"}}),
-       {{0, 3}},
-       4,
-       4},
-      {"capped ends reach the upper sentinel and the count wraps past 65535",
-       hexRecord({{146, "000001 999999 00 000001 999999 00 000001 999999"}}, true),
+      {record({{146, "0001 0010 00 0005 0012"}}), {{1, 10}, {5, 12}}, 18, 12},
+      {record({{156, "0007 0007 00 0009 0003"}, {171, "0020 0021"}}), {{20, 21}}, 2, 2},
+      {record({{146, "0000 0003"}}), {{0, 3}}, 4, 4},
+      {record({{146, "000001 999999 00 000001 999999 00 000001 999999"}}, true),
        {{1, 24193}, {1, 24193}, {1, 24193}},
        static_cast<std::uint16_t>(3 * 24193 - 65536),
        24193},
@@ -126,29 +102,29 @@ TEST(FrameAccept, SoldRangesAreMarkedCountedAndHandedOnInRowOrder) {
     Frame frame(effects);
     acceptRecord(frame, row.record);
     if (row.record[kOffsetProtokol] >= kWideProtokol) acceptRecord(frame, row.record);
-    EXPECT_EQ(effects.ranges, row.ranges) << row.what;
-    EXPECT_EQ(frame.SoldCount(), row.soldCount) << row.what;
-    EXPECT_EQ(std::count(frame.Sold().begin(), frame.Sold().end(), true), row.marked) << row.what;
+    EXPECT_EQ(effects.ranges, row.ranges) << row.marked;
+    EXPECT_EQ(frame.SoldCount(), row.soldCount) << row.marked;
+    EXPECT_EQ(std::count(frame.Sold().begin(), frame.Sold().end(), true), row.marked);
     for (const SoldRange& r : row.ranges)
-      EXPECT_TRUE(frame.Sold()[r.first] && frame.Sold()[r.last]) << row.what;
+      EXPECT_TRUE(frame.Sold()[r.first] && frame.Sold()[r.last]) << row.marked;
   }
-  // A rejected block keeps Sold as it was.
+  // A rejected block keeps Sold as it was and hands nothing on.
   RecordingEffects effects;
   Frame frame(effects);
-  acceptRecord(frame, hexRecord({{146, "0001 0010"}}));
-  FrameBytes next = hexRecord({{146, "0001 0005"}});
+  acceptRecord(frame, record({{146, "0001 0010"}}));
+  FrameBytes next = record({{146, "0001 0005"}});
   next[175] ^= 1;
   effects.calls.clear();
   acceptRecord(frame, next);
   EXPECT_EQ(frame.SoldCount(), 10);
-  EXPECT_EQ(std::count(effects.calls.begin(), effects.calls.end(), "sold"), 0);
+  EXPECT_EQ(effects.calls, std::vector<std::string>{"board"});
 }
 
 TEST(FrameAccept, DrawnBitmapUnpacksBallsOneToNinety) {
   // Byte i bit j is ball 8i + j + 1; byte 11 bits 2..7 and byte 12 are balls 91..104.
   RecordingEffects effects;
   Frame frame(effects);
-  acceptRecord(frame, record({{1, {0x04}}, {20, {0x90}}, {49, {0x81, 0x01}}, {60, {0xFE, 0xFF}}}));
+  acceptRecord(frame, record({{1, "04"}, {20, "90"}, {49, "8101"}, {60, "FEFF"}}));
   std::vector<int> balls;
   for (int ball = 1; ball <= 90; ++ball)
     if (frame.Drawn()[static_cast<std::size_t>(ball)]) balls.push_back(ball);
@@ -157,55 +133,55 @@ TEST(FrameAccept, DrawnBitmapUnpacksBallsOneToNinety) {
   EXPECT_EQ(effects.drawn, frame.Drawn());
   EXPECT_EQ(effects.lastBall, 90);
 
-  acceptRecord(frame, record({{20, {0x95}}}));
+  acceptRecord(frame, record({{20, "95"}}));
   EXPECT_EQ(effects.lastBall, 0) << "KUG 95 names no cell";
 }
 
 TEST(FrameAccept, ResultTellsWhetherTheDrawnBallsChangedOrWereRejected) {
-  struct Row {
-    const char* what;
-    FrameBytes next;
-    bool result;
-    std::vector<std::string> calls;
-  };
-  const FrameBytes base = hexRecord({{1, "03"}, {49, "07"}, {146, "0001 0002"}});
-  FrameBytes rejected = hexRecord({{1, "03"}, {49, "0F"}});
+  // what, the next record, the result, the effects called
+  using Row = std::tuple<const char*, FrameBytes, bool, std::vector<std::string>>;
+  const FrameBytes base = record({{1, "03"}, {49, "07"}, {146, "0001 0002"}});
+  FrameBytes rejected = record({{1, "03"}, {49, "0F"}});
   rejected[73] ^= 1;
   const std::vector<std::string> same{"sold", "board"}, changed{"sold", "board", "changed"};
   const Row rows[] = {
       {"same record", base, false, same},
-      {"only block 1 changed", hexRecord({{1, "04"}, {49, "07"}, {146, "0001 0002"}}), false, same},
-      {"a new ball", hexRecord({{49, "0F"}}), true, changed},
-      {"a byte after the bitmap changed", hexRecord({{49, "07"}, {72, "01"}}), true, changed},
-      {"the unread first byte of the block", hexRecord({{48, "55"}, {49, "07"}}), false, same},
+      {"only block 1 changed", record({{1, "04"}, {49, "07"}, {146, "0001 0002"}}), false, same},
+      {"a new ball", record({{49, "0F"}}), true, changed},
+      {"a byte after the bitmap changed", record({{49, "07"}, {72, "01"}}), true, changed},
+      {"the unread first byte of the block", record({{48, "55"}, {49, "07"}}), false, same},
       {"drawn-ball block rejected", rejected, true, {"sold"}},
   };
-  for (const Row& row : rows) {
+  for (const auto& [what, next, result, calls] : rows) {
     RecordingEffects effects;
     Frame frame(effects);
     acceptRecord(frame, base);
     effects.calls.clear();
-    EXPECT_EQ(acceptRecord(frame, row.next), row.result) << row.what;
-    EXPECT_EQ(effects.calls, row.calls) << row.what;
+    EXPECT_EQ(acceptRecord(frame, next), result) << what;
+    EXPECT_EQ(effects.calls, calls) << what;
   }
 }
 
+// Bit 6 is the bingo phase, bit 4 switches near-win hints off; a rejected
+// settings block sets nothing, also after the phase was cleared by hand.
 TEST(FrameAccept, FlagsFollowTheAcceptedSettingsBlock) {
   NullFrameEffects effects;
   Frame frame(effects);
-  acceptRecord(frame, record({{kOffsetFlags, {0x40}}}));
-  EXPECT_TRUE(frame.BingoPhase() && frame.HintSwitch());
-  acceptRecord(frame, record({{kOffsetFlags, {0xBF}}}));  // every bit but 6
-  EXPECT_FALSE(frame.BingoPhase() || frame.HintSwitch());
-
-  acceptRecord(frame, record({{kOffsetFlags, {0x40}}}));
-  frame.setBingoPhase(false);  // the bought tickets were forgotten
-  FrameBytes rejected = record({{kOffsetFlags, {0x40}}});
+  FrameBytes rejected = record({{kOffsetFlags, "40"}});
   rejected[383] ^= 1;
-  acceptRecord(frame, rejected);
-  EXPECT_FALSE(frame.BingoPhase()) << "a rejected settings block sets nothing";
-  acceptRecord(frame, record({{kOffsetFlags, {0x40}}}));
-  EXPECT_TRUE(frame.BingoPhase());
+  const FrameBytes set = record({{kOffsetFlags, "40"}}), others = record({{kOffsetFlags, "BF"}});
+  std::string seen;
+  const auto read = [&](const FrameBytes& r) {
+    acceptRecord(frame, r);
+    seen += std::to_string(frame.BingoPhase()) + std::to_string(frame.HintSwitch()) + " ";
+  };
+  read(set);
+  read(others);
+  read(set);
+  frame.setBingoPhase(false);  // the bought tickets were forgotten
+  read(rejected);
+  read(set);
+  EXPECT_EQ(seen, "11 00 11 01 11 ");
 }
 
 }  // namespace

@@ -41,41 +41,35 @@ std::string logLine(int code, int count) {
          "  READ \\\\SRV7\\net\\Frame.dat\r\n";
 }
 
+// Counters: fail, missing, open, read, close; the error log names the code
+// (EIO for a short read, none for a missing file or a failed close).
 TEST(FrameFile, EveryFailedReadIsCountedLoggedAndLeavesTheStateAlone) {
-  struct Row {
-    const char* what;
-    std::size_t size;  // 0: no file
-    FileOp refused;    // FileOp::Exists: nothing refused
-    int refusedCode;
-    std::size_t readLimit;      // the read fails with refusedCode after this many bytes
-    std::vector<int> counters;  // fail, missing, open, read, close
-    int logged;
-  };
+  // file size (0: none), the operation refused (Exists: none), its code, the
+  // bytes read before a part-way failure, the counters, the code logged
+  using Row = std::tuple<std::size_t, FileOp, int, std::size_t, std::vector<int>, int>;
   const Row rows[] = {
-      {"share or file missing", 0, FileOp::Exists, 0, 0, {1, 1, 0, 0, 0}, 0},
-      {"open refused", 384, FileOp::Open, EACCES, 0, {1, 0, 1, 0, 0}, EACCES},
-      {"383-byte file", 383, FileOp::Exists, 0, 0, {1, 0, 0, 1, 0}, EIO},
-      {"read refused", 384, FileOp::Read, EACCES, 0, {1, 0, 0, 1, 0}, EACCES},
-      {"read fails part-way", 384, FileOp::Exists, ETIMEDOUT, 200, {1, 0, 0, 1, 0}, ETIMEDOUT},
-      {"close failed", 384, FileOp::Close, EIO, 0, {1, 0, 0, 0, 1}, 0},
-      {"short read and close failed", 100, FileOp::Close, EBADF, 0, {1, 0, 0, 1, 1}, EIO},
+      {0, FileOp::Exists, 0, 0, {1, 1, 0, 0, 0}, 0},                      // share or file missing
+      {384, FileOp::Open, EACCES, 0, {1, 0, 1, 0, 0}, EACCES},            // open refused
+      {383, FileOp::Exists, 0, 0, {1, 0, 0, 1, 0}, EIO},                  // 383-byte file
+      {384, FileOp::Read, EACCES, 0, {1, 0, 0, 1, 0}, EACCES},            // read refused
+      {384, FileOp::Exists, ETIMEDOUT, 200, {1, 0, 0, 1, 0}, ETIMEDOUT},  // read fails part-way
+      {384, FileOp::Close, EIO, 0, {1, 0, 0, 0, 1}, 0},
+      {100, FileOp::Close, EBADF, 0, {1, 0, 0, 1, 1}, EIO},  // short read and close failed
   };
-  for (const Row& row : rows) {
+  for (const auto& [size, refused, code, readLimit, counters, logged] : rows) {
     Console c;
-    const FrameBytes before = test::record({{1, {0x17}}});
+    const FrameBytes before = test::record({{1, "17"}});
     test::acceptRecord(c.frame, before);
     c.effects.calls.clear();
-    if (row.size) c.put(test::record({{1, {0x42}}}), row.size);
-    if (row.refused != FileOp::Exists) c.fs.fail(row.refused, kFrameFile, row.refusedCode);
-    if (row.readLimit) c.fs.shortenReads(kFrameFile, row.readLimit, row.refusedCode);
-
-    EXPECT_FALSE(c.tick()) << row.what;
-    EXPECT_FALSE(c.file.FrameReadOk) << row.what;
-    EXPECT_EQ(c.counters(), row.counters) << row.what;
-    EXPECT_EQ(c.frame.accepted(), before) << row.what;
-    EXPECT_EQ(c.frame.readCopy(), before) << row.what;
-    EXPECT_TRUE(c.effects.calls.empty()) << row.what;
-    EXPECT_EQ(c.fs.text(kErrorLog), logLine(row.logged, 1)) << row.what;
+    if (size) c.put(test::record({{1, "42"}}), size);
+    if (refused != FileOp::Exists) c.fs.fail(refused, kFrameFile, code);
+    if (readLimit) c.fs.shortenReads(kFrameFile, readLimit, code);
+    const std::string what = std::to_string(size) + " " + std::to_string(code);
+    EXPECT_FALSE(c.tick() || c.file.FrameReadOk) << what;
+    EXPECT_EQ(c.counters(), counters) << what;
+    EXPECT_TRUE(c.frame.accepted() == before && c.frame.readCopy() == before && c.effects.calls.empty())
+        << what;
+    EXPECT_EQ(c.fs.text(kErrorLog), logLine(logged, 1)) << what;
   }
 }
 
@@ -85,7 +79,7 @@ TEST(FrameFile, FailuresKeepCountingUntilTheFirstRecordOfTheFileIsRead) {
   c.tick();
   c.put(FrameBytes{}, 10);
   c.tick();
-  const FrameBytes good = test::record({{1, {0x42}}, {49, {0x01}}});
+  const FrameBytes good = test::record({{1, "42"}, {49, "01"}});
   c.put(good, 768);
   EXPECT_TRUE(c.tick()) << "ball 1 was drawn";
   EXPECT_TRUE(c.file.FrameReadOk);
@@ -95,51 +89,43 @@ TEST(FrameFile, FailuresKeepCountingUntilTheFirstRecordOfTheFileIsRead) {
 }
 
 TEST(FramePaths, NetPcDecidesEveryServerPath) {
-  struct Row {
-    const char* netIni;  // nullptr: no file
-    const char* iniNetPC;
-    const char* netPC;
-  };
-  const Row rows[] = {
+  const std::tuple<const char*, const char*, std::string> rows[] = {
+      // net.ini (nullptr: no file), NetPC from the INI, the server named
       {"SRV7\r\nOTHER\r\n", "FROMINI", "SRV7"}, {" srv 8 ", "", " srv 8 "},  // used untrimmed
       {nullptr, "FROMINI", "FROMINI"},          {nullptr, "", "bingoserver"}, {"", "FROMINI", "FROMINI"},
       {"\r\nSRV9", "", "bingoserver"},
   };
-  for (const Row& row : rows) {
+  for (const auto& [netIni, iniNetPC, netPC] : rows) {
     test::FakeFileSystem fs;
-    if (row.netIni) fs.addTextFile("net.ini", row.netIni);
-    ConsoleConfig config;
-    config.NetPC = row.iniNetPC;
-    config.FoldersNet = "\\\\FROMINI\\other";
-    config.FilesFrame = config.FilesOff1 = config.FilesOff2 = config.FilesOff3 = config.FilesAltS =
-        config.FilesAltN = "C:\\x.txt";
-    const std::string folder = std::string("\\\\") + row.netPC + "\\net\\";
-    EXPECT_EQ(FramePaths_Settle(config, fs), folder + "Frame.dat") << row.netPC;
-    EXPECT_EQ(config.NetPC, row.netPC);
-    EXPECT_EQ(config.FoldersNet + "\\", folder);
-    const std::pair<std::string, const char*> files[] = {
-        {config.FilesFrame, "Frame.dat"}, {config.FilesOff1, "Off1.txt"}, {config.FilesOff2, "Off2.txt"},
-        {config.FilesOff3, "Off3.txt"},   {config.FilesAltS, "AltS.txt"}, {config.FilesAltN, "AltN.txt"}};
-    for (const auto& [path, name] : files) EXPECT_EQ(path, folder + name) << row.netPC;
+    if (netIni) fs.addTextFile("net.ini", netIni);
+    ConsoleConfig c;
+    c.NetPC = iniNetPC;
+    c.FoldersNet = "\\\\FROMINI\\other";
+    c.FilesFrame = c.FilesOff1 = c.FilesOff2 = c.FilesOff3 = c.FilesAltS = c.FilesAltN = "C:\\x.txt";
+    const std::string f = "\\\\" + netPC + "\\net\\";
+    EXPECT_EQ(FramePaths_Settle(c, fs), f + "Frame.dat") << netPC;
+    EXPECT_EQ(c.NetPC + "|" + c.FoldersNet + "|" + c.FilesFrame + "|" + c.FilesOff1 + "|" + c.FilesOff2 +
+                  "|" + c.FilesOff3 + "|" + c.FilesAltS + "|" + c.FilesAltN,
+              netPC + "|" + f.substr(0, f.size() - 1) + "|" + f + "Frame.dat|" + f + "Off1.txt|" + f +
+                  "Off2.txt|" + f + "Off3.txt|" + f + "AltS.txt|" + f + "AltN.txt");
   }
 }
 
 TEST(FramePaths, ResetClearsEveryCopyAndCounterAndSettlesThePaths) {
   Console c;
   c.fs.addTextFile("net.ini", "SRV7");
-  const FrameBytes full = test::record({{1, {0x09}}, {49, {0x01}}, {146, {0x00, 0x01, 0x00, 0x10}}});
+  const FrameBytes full = test::record({{1, "09"}, {49, "01"}, {146, "00010010"}});
   test::acceptRecord(c.frame, full);
   test::acceptRecord(c.frame, full);
   c.frame.readCopy()[7] = 1;
   ASSERT_EQ(c.frame.LOP(), 9);
   EXPECT_EQ(Frame_Reset(c.frame, c.config, c.fs), kFrameFile);
-  EXPECT_EQ(c.frame.readCopy(), FrameBytes{});
-  EXPECT_EQ(c.frame.accepted(), FrameBytes{});
-  EXPECT_EQ(c.frame.previous(), FrameBytes{});
-  EXPECT_EQ(std::count(c.frame.Drawn().begin(), c.frame.Drawn().end(), true), 0);
-  EXPECT_EQ(std::count(c.frame.Sold().begin(), c.frame.Sold().end(), true), 0);
-  EXPECT_EQ(c.frame.SoldCount(), 0);
-  EXPECT_EQ(c.frame.LopMax(), 0);
+  EXPECT_TRUE(c.frame.readCopy() == FrameBytes{} && c.frame.accepted() == FrameBytes{} &&
+              c.frame.previous() == FrameBytes{});
+  EXPECT_EQ(std::count(c.frame.Drawn().begin(), c.frame.Drawn().end(), true) +
+                std::count(c.frame.Sold().begin(), c.frame.Sold().end(), true) + c.frame.SoldCount() +
+                c.frame.LopMax(),
+            0);
 }
 
 }  // namespace

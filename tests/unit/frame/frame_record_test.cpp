@@ -17,11 +17,11 @@ TEST(FrameRecord, AllZeroRecordDecodesAsNothingNarrowAndFirstKind) {
   EXPECT_FALSE(acceptRecord(frame, FrameBytes{})) << "the drawn balls are as at start";
   for (int block = 1; block <= 8; ++block) EXPECT_TRUE(frame.BlockValid(block)) << block;
   EXPECT_FALSE(frame.IsWide());
-  EXPECT_EQ(frame.LOP() + frame.MxL() + frame.KUG() + frame.PRO() + frame.BON() + frame.CEN(), 0);
+  EXPECT_EQ(
+      frame.LOP() + frame.MxL() + frame.KUG() + frame.PRO() + frame.BON() + frame.CEN() + frame.SoldCount(),
+      0);
   EXPECT_EQ(frame.TicketBaseSize(), 1944);
-  EXPECT_EQ(frame.SoldCount(), 0);
-  EXPECT_FALSE(frame.BingoPhase());
-  EXPECT_TRUE(frame.HintSwitch()) << "flag bit 4 clear: near-win marking on";
+  EXPECT_TRUE(!frame.BingoPhase() && frame.HintSwitch()) << "flag bit 4 clear: near-win marking on";
 }
 
 // Block 1 as the server writes it, checksum included; a wide record (BIN before
@@ -68,13 +68,7 @@ struct DecodeRow {
 
 void checkRows(const std::vector<DecodeRow>& rows, bool wide) {
   for (const auto& row : rows) {
-    FrameBytes r{};
-    if (wide) r[kOffsetProtokol] = kWideProtokol;
-    for (const auto& [offset, text] : row.fields) {
-      const auto bytes = test::hex(text);
-      std::copy(bytes.begin(), bytes.end(), r.begin() + static_cast<std::ptrdiff_t>(offset));
-    }
-    test::sealAll(r, wide);
+    const FrameBytes r = test::record(row.fields, wide);
     test::RecordingEffects effects;
     effects.loadedType = 2;
     Frame frame(effects);
@@ -121,47 +115,44 @@ TEST(FrameRecord, WideFieldsDecode) {
   checkRows(rows, true);
 }
 
+// The price decoder reads VT, so the ticket base is asked once.
 TEST(FrameRecord, ScaledPriceAppliesDecimalsThenPerTicket) {
-  struct Row {
-    std::uint8_t decimals, perTicket;
-    double expected;
-  };
-  const Row rows[] = {{0, 0, 120}, {1, 0, 12}, {2, 0, 1.2}, {3, 0, 120}, {0, 1, 20}, {1, 1, 2}, {0, 2, 120}};
-  for (const Row& row : rows) {
+  const std::pair<const char*, double> rows[] = {
+      // decimals and per-ticket bytes at 344
+      {"0000", 120}, {"0100", 12}, {"0200", 1.2}, {"0300", 120}, {"0001", 20}, {"0101", 2}, {"0002", 120}};
+  for (const auto& [bytes, expected] : rows) {
     test::RecordingEffects effects;
     Frame frame(effects);
-    acceptRecord(frame, record({{16, {0x01, 0x20}}, {344, {row.decimals, row.perTicket}}}));
-    EXPECT_DOUBLE_EQ(frame.CENScaled(), row.expected) << int(row.decimals) << " " << int(row.perTicket);
-    EXPECT_EQ(frame.CEN(), 120.0);
-    EXPECT_EQ(effects.typesAsked.size(), 1u) << "the price decoder reads VT";
+    acceptRecord(frame, record({{16, "0120"}, {344, bytes}}));
+    EXPECT_DOUBLE_EQ(frame.CENScaled(), expected) << bytes;
+    EXPECT_EQ(frame.CEN() + effects.typesAsked.size(), 121.0) << bytes;
   }
 }
 
 TEST(FrameRecord, GameTypeAboveThreeIsAnnouncedAsZero) {
-  for (std::uint8_t vt : {0, 1, 2, 3, 4, 0xFF}) {
+  const std::pair<const char*, std::uint8_t> rows[] = {{"00", 0}, {"01", 1}, {"02", 2},
+                                                       {"03", 3}, {"04", 0}, {"FF", 0}};
+  for (const auto& [vt, announced] : rows) {
     test::RecordingEffects effects;
     Frame frame(effects);
-    acceptRecord(frame, record({{kOffsetVT, {vt}}}));
+    acceptRecord(frame, record({{kOffsetVT, vt}}));
     effects.loadedType = 7;  // a ticket base that holds no known type
     EXPECT_EQ(frame.TicketBaseSize(), 1944);
-    ASSERT_EQ(effects.typesAsked.size(), 1u);
-    EXPECT_EQ(effects.typesAsked[0], vt <= 3 ? vt : 0);
+    EXPECT_EQ(effects.typesAsked, std::vector<std::uint8_t>{announced}) << vt;
   }
 }
 
+// Only a read of LOP raises the running maximum; SetLopMax lowers it.
 TEST(FrameRecord, LopRaisesTheRunningMaximum) {
   NullFrameEffects effects;
   Frame frame(effects);
-  acceptRecord(frame, record({{1, {0x17}}}));
-  EXPECT_EQ(frame.LopMax(), 0) << "only a read of LOP raises it";
-  EXPECT_EQ(frame.LOP(), 17);
-  EXPECT_EQ(frame.LopMax(), 17);
-  acceptRecord(frame, record({{1, {0x02}}}));
-  EXPECT_EQ(frame.LOP(), 2);
-  EXPECT_EQ(frame.LopMax(), 17);
+  acceptRecord(frame, record({{1, "17"}}));
+  std::vector<int> seen{frame.LopMax(), frame.LOP(), frame.LopMax()};
+  acceptRecord(frame, record({{1, "02"}}));
+  seen.insert(seen.end(), {frame.LOP(), frame.LopMax()});
   frame.SetLopMax(0);
-  EXPECT_EQ(frame.LOP(), 2);
-  EXPECT_EQ(frame.LopMax(), 2);
+  seen.insert(seen.end(), {frame.LOP(), frame.LopMax()});
+  EXPECT_EQ(seen, (std::vector<int>{0, 17, 17, 2, 17, 2, 2}));
 }
 
 }  // namespace

@@ -25,20 +25,9 @@ inline void sealAll(FrameBytes& record, bool wide) {
   for (int block = 1; block <= kFrameBlockCount; ++block) seal(record, block, wide);
 }
 
-// A record holding `bytes` at `offset`, every block sealed.
-inline FrameBytes record(std::initializer_list<std::pair<std::size_t, std::vector<std::uint8_t>>> fields,
-                         bool wide = false) {
-  FrameBytes r{};
-  if (wide) r[kOffsetProtokol] = kWideProtokol;
-  for (const auto& [offset, bytes] : fields)
-    for (std::size_t i = 0; i < bytes.size(); ++i) r[offset + i] = bytes[i];
-  sealAll(r, wide);
-  return r;
-}
-
-// The same with the bytes written as hex text: {{146, "0001 0010"}}.
-inline FrameBytes hexRecord(std::initializer_list<std::pair<std::size_t, const char*>> fields,
-                            bool wide = false) {
+// A record holding the bytes written as hex text at their offsets, every
+// block sealed: {{146, "0001 0010"}}.
+inline FrameBytes record(const std::vector<std::pair<std::size_t, const char*>>& fields, bool wide = false) {
   FrameBytes r{};
   if (wide) r[kOffsetProtokol] = kWideProtokol;
   for (const auto& [offset, text] : fields) {

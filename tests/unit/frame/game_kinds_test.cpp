@@ -9,15 +9,8 @@ namespace {
 constexpr const char* kShared = "\\\\SRV\\net\\cVIw.Txt";
 
 TEST(GameKinds, FileLinesReplaceEntriesWithFixedWidthNames) {
-  struct Row {
-    const char* what;
-    const char* text;
-    int index;
-    const char* shortName;
-    const char* longName;
-    int fundCode;
-  };
-  const Row rows[] = {
+  // what, file text, entry, its short and long names and fund code
+  const std::tuple<const char*, const char*, int, const char*, const char*, int> rows[] = {
       {"the blank after the code belongs to the short name", "1 2 J1 JACKPOT\r\n", 0, " J1", " JACKP", 2},
       {"blanks before the numbers are skipped", "  1   2  J1 JACKPOT X\r\n", 0, "  J", "1 JACK", 2},
       {"a name glued to the code makes it no number", "1 2J1 JACKPOT\r\n", 0, "F1", "FIXNA 1", 0},
@@ -32,12 +25,13 @@ TEST(GameKinds, FileLinesReplaceEntriesWithFixedWidthNames) {
       {"a number that is no number too", "1 0 AAAAAAAAA\r\n1 7x AAA\r\n", 0, "F1", "FIXNA 1", 0},
       {"a missing second number too", "1\r\n", 0, "F1", "FIXNA 1", 0},
   };
-  for (const Row& row : rows) {
+  for (const auto& [what, text, index, shortName, longName, fundCode] : rows) {
     GameKinds kinds;
-    kinds.loadText(row.text);
-    EXPECT_EQ(kinds.entry(row.index).shortName, row.shortName) << row.what;
-    EXPECT_EQ(kinds.entry(row.index).longName, row.longName) << row.what;
-    EXPECT_EQ(kinds.entry(row.index).fundCode, row.fundCode) << row.what;
+    kinds.loadText(text);
+    const auto& e = kinds.entry(index);
+    EXPECT_EQ(e.shortName + "|" + e.longName + "|" + std::to_string(e.fundCode),
+              std::string(shortName) + "|" + longName + "|" + std::to_string(fundCode))
+        << what;
   }
 }
 
@@ -51,27 +45,22 @@ TEST(GameKinds, OnlyThirteenLinesAreRead) {
   EXPECT_EQ(kinds.entry(12).shortName, " KM");
 }
 
+// The share's file when the server answers, else the working directory's,
+// else the built-ins.
 TEST(GameKinds, FileComesFromTheShareOnlyWhenTheServerAnswers) {
-  struct Row {
-    const char* what;
-    bool sharedFile, localFile, serverAnswers;
-    const char* expected;
+  const std::tuple<bool, bool, bool, const char*> rows[] = {
+      // file on the share, file here, server answers, first short name
+      {true, true, true, " SH"},  {true, true, false, " LO"}, {false, true, true, " LO"},
+      {false, false, true, "F1"}, {true, false, false, "F1"},
   };
-  const Row rows[] = {
-      {"server answers: the share", true, true, true, " SH"},
-      {"server silent: the working directory", true, true, false, " LO"},
-      {"no file on the share: the working directory", false, true, true, " LO"},
-      {"no file at all: built-ins", false, false, true, "F1"},
-      {"server silent and no local file: built-ins", true, false, false, "F1"},
-  };
-  for (const Row& row : rows) {
+  for (const auto& [shared, local, answers, expected] : rows) {
     test::FakeFileSystem fs;
-    if (row.sharedFile) fs.addTextFile(kShared, "1 0 SHARED\r\n");
-    if (row.localFile) fs.addTextFile("cviw.txt", "1 0 LOCAL\r\n");
+    if (shared) fs.addTextFile(kShared, "1 0 SHARED\r\n");
+    if (local) fs.addTextFile("cviw.txt", "1 0 LOCAL\r\n");
     GameKinds kinds;
     kinds.loadText("1 0 OLDOLD\r\n");
-    kinds.GameKinds_Load(fs, row.serverAnswers, "\\\\SRV\\net");
-    EXPECT_EQ(kinds.entry(0).shortName, row.expected) << row.what;
+    kinds.GameKinds_Load(fs, answers, "\\\\SRV\\net");
+    EXPECT_EQ(kinds.entry(0).shortName, expected) << shared << local << answers;
   }
 }
 

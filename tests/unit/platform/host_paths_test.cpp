@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 
 #include "unit/platform/temp_folder.h"
 
@@ -47,35 +48,24 @@ TEST(HostPaths, MapsWindowsPathsOntoTheRootsMatchingCaseWhereNamesExist) {
 }
 
 TEST(HostPaths, RootsComeFromTheEnvironmentWithTheirDefaults) {
-  const char* savedRoot = std::getenv("BINGO_ROOT");
-  const char* savedUnc = std::getenv("BINGO_UNC_ROOT");
-  const char* savedHome = std::getenv("HOME");
-  const std::string keepRoot = savedRoot ? savedRoot : "", keepUnc = savedUnc ? savedUnc : "",
-                    keepHome = savedHome ? savedHome : "";
-
-  struct Row {
-    const char* root;  // nullptr: unset
-    const char* unc;
-    std::string expectRoot;
-    std::string expectUnc;
-  };
+  std::vector<std::pair<const char*, std::optional<std::string>>> saved;
+  for (const char* name : {"BINGO_ROOT", "BINGO_UNC_ROOT", "HOME"})
+    saved.emplace_back(name,
+                       std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt);
   ::setenv("HOME", "/home/kasa", 1);
-  const Row rows[] = {
-      {nullptr, nullptr, "/home/kasa/.local/share/clientbingo", "/home/kasa/.local/share/clientbingo/unc"},
-      {"/srv/bingo/", nullptr, "/srv/bingo", "/srv/bingo/unc"},
-      {"/srv/bingo", "/mnt/shares/", "/srv/bingo", "/mnt/shares"},
+  const std::tuple<const char*, const char*, std::string> rows[] = {
+      // BINGO_ROOT, BINGO_UNC_ROOT (nullptr: unset), the two roots
+      {nullptr, nullptr, "/home/kasa/.local/share/clientbingo /home/kasa/.local/share/clientbingo/unc"},
+      {"/srv/bingo/", nullptr, "/srv/bingo /srv/bingo/unc"},
+      {"/srv/bingo", "/mnt/shares/", "/srv/bingo /mnt/shares"},
   };
-  for (const Row& row : rows) {
-    row.root ? ::setenv("BINGO_ROOT", row.root, 1) : ::unsetenv("BINGO_ROOT");
-    row.unc ? ::setenv("BINGO_UNC_ROOT", row.unc, 1) : ::unsetenv("BINGO_UNC_ROOT");
+  for (const auto& [root, unc, expected] : rows) {
+    root ? ::setenv("BINGO_ROOT", root, 1) : ::unsetenv("BINGO_ROOT");
+    unc ? ::setenv("BINGO_UNC_ROOT", unc, 1) : ::unsetenv("BINGO_UNC_ROOT");
     const HostRoots roots = HostRoots::fromEnvironment();
-    EXPECT_EQ(roots.bingoRoot, row.expectRoot);
-    EXPECT_EQ(roots.uncRoot, row.expectUnc);
+    EXPECT_EQ(roots.bingoRoot + " " + roots.uncRoot, expected);
   }
-
-  savedRoot ? ::setenv("BINGO_ROOT", keepRoot.c_str(), 1) : ::unsetenv("BINGO_ROOT");
-  savedUnc ? ::setenv("BINGO_UNC_ROOT", keepUnc.c_str(), 1) : ::unsetenv("BINGO_UNC_ROOT");
-  savedHome ? ::setenv("HOME", keepHome.c_str(), 1) : ::unsetenv("HOME");
+  for (const auto& [name, value] : saved) value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -27,33 +28,33 @@ struct Row {
   const char* name;
   const char* file;  // the real file below the root, made with "old" unless mode is 0
   mode_t mode;
-  const char* link;  // a relative link to it, or nullptr
-  bool lockFolder;   // the file's folder takes no new entry
-  bool nobodysFile;  // the file belongs to nobody
-  const char* written;
+  const char* link;  // a relative link to it, written instead of the file, or nullptr
+  char special;      // 'L': the file's folder takes no new entry; 'N': the file belongs to nobody
   int code;
   const char* after;  // the real file's content afterwards
 };
 
 const Row kRows[] = {
-    {"a read-only file is refused", "c/Arh/CfgC2.cfg", 0444, nullptr, false, false, "C:\\Arh\\CfgC2.cfg",
-     EACCES, "old"},
-    {"a writable file keeps its mode", "c/Arh/COMw.cfg", 0640, nullptr, false, false, "C:\\Arh\\COMw.cfg", 0,
-     "new"},
-    {"a new file is made", "c/Arh/New.cfg", 0, nullptr, false, false, "C:\\Arh\\New.cfg", 0, "new"},
-    {"an own link is written through", "c/Real/GradW.txt", 0600, "c/Arh/GradW.txt", false, false,
-     "C:\\Arh\\GradW.txt", 0, "new"},
-    {"a link to a read-only file is refused", "c/Real/RezDefW.txt", 0440, "c/Arh/RezDefW.txt", false, false,
-     "C:\\Arh\\RezDefW.txt", EACCES, "old"},
-    {"a link in the share is replaced, never followed", "c/Arh/Secret.txt", 0644, "unc/SRV/net/AltS.txt",
-     false, false, "\\\\SRV\\net\\AltS.txt", 0, "old"},
-    {"a locked folder's file is rewritten in place", "c/Locked/ProtklW.cfg", 0644, nullptr, true, false,
-     "C:\\Locked\\ProtklW.cfg", 0, "new"},
-    {"a locked folder's read-only file is refused", "c/Locked/ProtklW.cfg", 0444, nullptr, true, false,
-     "C:\\Locked\\ProtklW.cfg", EACCES, "old"},
-    {"the owner is kept", "c/Arh/clientbingo.ini", 0664, nullptr, false, true, "C:\\Arh\\clientbingo.ini", 0,
-     "new"},
+    {"a read-only file is refused", "c/Arh/CfgC2.cfg", 0444, nullptr, ' ', EACCES, "old"},
+    {"a writable file keeps its mode", "c/Arh/COMw.cfg", 0640, nullptr, ' ', 0, "new"},
+    {"a new file is made", "c/Arh/New.cfg", 0, nullptr, ' ', 0, "new"},
+    {"an own link is written through", "c/Real/GradW.txt", 0600, "c/Arh/GradW.txt", ' ', 0, "new"},
+    {"a link to a read-only file is refused", "c/Real/RezDefW.txt", 0440, "c/Arh/RezDefW.txt", ' ', EACCES,
+     "old"},
+    {"a link in the share is replaced, never followed", "c/Arh/Secret.txt", 0644, "unc/SRV/net/AltS.txt", ' ',
+     0, "old"},
+    {"a locked folder's file is rewritten in place", "c/Locked/ProtklW.cfg", 0644, nullptr, 'L', 0, "new"},
+    {"a locked folder's read-only file is refused", "c/Locked/ProtklW.cfg", 0444, nullptr, 'L', EACCES,
+     "old"},
+    {"the owner is kept", "c/Arh/clientbingo.ini", 0664, nullptr, 'N', 0, "new"},
 };
+
+// "c/Arh/x" is "C:\Arh\x", "unc/SRV/x" is "\\SRV\x".
+std::string windowsPath(std::string path) {
+  path = path.rfind("unc/", 0) == 0 ? "\\\\" + path.substr(4) : "C:\\" + path.substr(2);
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
 
 std::string readAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -68,18 +69,20 @@ std::string play(const Row& r, const std::string& base) {
   if (r.mode != 0) {
     std::ofstream(file) << "old";
     ::chmod(file.c_str(), r.mode);
-    if (r.nobodysFile && ::chown(file.c_str(), kNobody, kNobody) != 0) return "chown";
+    if (r.special == 'N' && ::chown(file.c_str(), kNobody, kNobody) != 0) return "chown";
   }
   if (r.link) {
     const fs::path link = base + "/" + r.link;
     fs::create_directories(link.parent_path());
     fs::create_symlink(fs::relative(file, link.parent_path()), link);
   }
-  if (r.lockFolder) ::chmod(folder.c_str(), 0555);
+  if (r.special == 'L') ::chmod(folder.c_str(), 0555);
 
   LinuxFileSystem disk{HostPaths(HostRoots{base, base + "/unc"})};
   const std::string text = "new";
-  const int code = disk.writeFile(r.written, {reinterpret_cast<const std::uint8_t*>(text.data()), 3}).code;
+  const int code = disk.writeFile(windowsPath(r.link ? r.link : r.file),
+                                  {reinterpret_cast<const std::uint8_t*>(text.data()), 3})
+                       .code;
   std::string wrong;
   struct stat st {};
   const bool there = ::stat(file.c_str(), &st) == 0;
@@ -87,8 +90,9 @@ std::string play(const Row& r, const std::string& base) {
   if (readAll(file) != r.after) wrong += " content " + readAll(file);
   if (r.mode != 0 && there && (st.st_mode & 07777) != r.mode)
     wrong += " mode " + std::to_string(st.st_mode & 07777);
-  if (r.nobodysFile && there && st.st_uid != kNobody) wrong += " owner " + std::to_string(st.st_uid);
-  if (r.link && fs::is_symlink(base + "/" + r.link) == (r.written[0] == '\\')) wrong += " link kind";
+  if (r.special == 'N' && there && st.st_uid != kNobody) wrong += " owner " + std::to_string(st.st_uid);
+  if (r.link && fs::is_symlink(base + "/" + r.link) == (std::string(r.link).rfind("unc/", 0) == 0))
+    wrong += " link kind";
   for (const auto& entry : fs::directory_iterator(folder))
     if (entry.path().extension() == ".tmp") wrong += " left " + entry.path().filename().string();
   ::chmod(folder.c_str(), 0777);
@@ -124,7 +128,7 @@ TEST(ProtectedFiles, SavesRespectReadOnlyFilesLinksModesAndOwners) {
   ::chmod(tmp.path().c_str(), 0777);  // reachable by nobody
   int n = 0;
   for (const Row& r : kRows) {
-    if (r.nobodysFile && ::geteuid() != 0 && ::geteuid() != kNobody) continue;
+    if (r.special == 'N' && ::geteuid() != 0 && ::geteuid() != kNobody) continue;
     EXPECT_EQ(play(r, tmp / std::to_string(n++)), "") << r.name;
     if (::geteuid() == 0) {
       EXPECT_EQ(playAsNobody(r, tmp / std::to_string(n++)), "") << r.name << " as nobody";
