@@ -13,36 +13,6 @@
 #include <thread>
 
 namespace bingo::e2e {
-namespace {
-
-constexpr Millis kPoll{10};
-constexpr Millis kStopGrace{10000};
-
-QString binaryFolder() {
-  const QString chosen = qEnvironmentVariable("BINGO_E2E_BIN");
-  return chosen.isEmpty() ? QStringLiteral(BINGO_E2E_BIN_DIR) : chosen;
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QString readFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-// The console names its INI file and logs after its own executable, so each
-// hall runs its own copy: a hard link where the file system allows one.
-bool placeConsole(const QString& from, const QString& to) {
-  std::error_code error;
-  std::filesystem::create_hard_link(from.toStdString(), to.toStdString(), error);
-  if (!error) return true;
-  return std::filesystem::copy_file(from.toStdString(), to.toStdString(), error);
-}
-
-}  // namespace
 
 bool waitUntil(Millis timeout, const std::function<bool()>& done) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -50,186 +20,178 @@ bool waitUntil(Millis timeout, const std::function<bool()>& done) {
     if (done()) return true;
     if (std::chrono::steady_clock::now() >= deadline) return false;
     QCoreApplication::processEvents();
-    std::this_thread::sleep_for(kPoll);
+    std::this_thread::sleep_for(Millis(10));
   }
 }
 
-std::optional<ScreenDump> ScreenDump::read(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
-  if (!document.isObject()) return std::nullopt;
-  return ScreenDump(document.object());
+QString Dump::text(const QString& control) const {
+  return json.value("controls").toObject().value(control).toObject().value("text").toString();
 }
 
-int ScreenDump::timerCount() const { return m_json.value("TimerCount").toInt(); }
-
-QString ScreenDump::text(const QString& control) const {
-  return m_json.value("controls").toObject().value(control).toObject().value("text").toString();
+QString Dump::cell(int ball) const {
+  return json.value("CifarskaBtn").toArray().at(ball - 1).toObject().value("bg").toString();
 }
 
-int ScreenDump::number(const QString& control) const { return text(control).trimmed().toInt(); }
-
-QString ScreenDump::cellBackground(int ball) const {
-  return m_json.value("CifarskaBtn").toArray().at(ball - 1).toObject().value("bg").toString();
-}
-
-std::set<int> ScreenDump::drawnCells() const {
+std::set<int> Dump::drawnCells() const {
   std::set<int> balls;
-  for (int ball = 1; ball <= 90; ++ball) {
-    const QString bg = cellBackground(ball);
-    if (bg == kCellDrawn || bg == kCellLastBall) balls.insert(ball);
-  }
+  for (int ball = 1; ball <= 90; ++ball)
+    if (cell(ball) == kCellDrawn || cell(ball) == kCellLastBall) balls.insert(ball);
   return balls;
 }
 
-QStringList ScreenDump::memoLines() const {
+QStringList Dump::memo() const {
   QStringList lines;
-  for (const QJsonValue& line : m_json.value("MemoINFO").toObject().value("lines").toArray())
+  for (const QJsonValue& line : json.value("MemoINFO").toObject().value("lines").toArray())
     lines << line.toString();
   return lines;
 }
 
 Child::Child(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment,
-             const QString& workingFolder, const QString& outputFile) {
-  m_process.setProgram(program);
-  m_process.setArguments(arguments);
-  m_process.setProcessEnvironment(environment);
-  m_process.setWorkingDirectory(workingFolder);
+             const QString& folder, const QString& output) {
+  process.setProcessEnvironment(environment);
+  process.setWorkingDirectory(folder);
   // Into a file, not a pipe: nobody reads a pipe while a test polls.
-  m_process.setStandardOutputFile(outputFile, QIODevice::Append);
-  m_process.setProcessChannelMode(QProcess::MergedChannels);
-  m_process.start();
-  m_started = m_process.waitForStarted(10000);
+  process.setStandardOutputFile(output, QIODevice::Append);
+  process.setProcessChannelMode(QProcess::MergedChannels);
+  process.start(program, arguments);
+  started = process.waitForStarted(10000);
 }
 
-Child::~Child() { stop(); }
-
-bool Child::running() {
-  if (m_process.state() == QProcess::NotRunning) return false;
-  return !m_process.waitForFinished(0);
+Child::~Child() {
+  if (!running()) return;
+  process.terminate();
+  if (!waitForExit(Millis(10000))) {
+    process.kill();
+    process.waitForFinished(10000);
+  }
 }
+
+bool Child::running() { return process.state() != QProcess::NotRunning && !process.waitForFinished(0); }
 
 bool Child::waitForExit(Millis timeout) {
   return waitUntil(timeout, [this] { return !running(); });
 }
 
-void Child::stop() {
-  if (!running()) return;
-  m_process.terminate();
-  if (!waitForExit(kStopGrace)) {
-    m_process.kill();
-    m_process.waitForFinished(kStopGrace.count());
-  }
-}
-
 bool Child::exitedNormally() const {
-  return m_process.state() == QProcess::NotRunning && m_process.exitStatus() == QProcess::NormalExit &&
-         m_process.exitCode() == 0;
+  return process.state() == QProcess::NotRunning && process.exitStatus() == QProcess::NormalExit &&
+         process.exitCode() == 0;
 }
 
 std::optional<RoundEnd> bingoOfFirstRound(const QString& simulatorLog) {
-  static const QRegularExpression line(
-      QStringLiteral(R"(^round \d+: bingo at ball (\d+), tickets? ([\d ]+))"),
-      QRegularExpression::MultilineOption);
+  static const QRegularExpression line(R"(^round \d+: bingo at ball (\d+), tickets? ([\d ]+))",
+                                       QRegularExpression::MultilineOption);
   const QRegularExpressionMatch match = line.match(simulatorLog);
   if (!match.hasMatch()) return std::nullopt;
-  RoundEnd end;
-  end.bingoBall = match.captured(1).toInt();
+  RoundEnd end{match.captured(1).toInt(), {}};
   for (const QString& ticket : match.captured(2).split(' ', Qt::SkipEmptyParts))
     end.winners.push_back(ticket.toInt());
   return end;
 }
 
-Hall::Hall(const QString& server, int intervalMs)
-    : m_temporary(QDir::tempPath() + "/bingo-e2e-XXXXXX"), m_server(server), m_binaries(binaryFolder()) {
-  if (!m_temporary.isValid()) return;
-  const QDir top(m_temporary.path());
-  m_root = top.filePath("root");
-  m_consoleFolder = top.filePath("console");
-  m_runFolder = top.filePath("run");
-  m_dumpPath = top.filePath("screen.json");
-  for (const QString& folder : {m_root, m_consoleFolder, m_runFolder, top.filePath("xdg")})
+namespace {
+bool writeFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+}  // namespace
+
+Hall::Hall(const QString& server, const QString& display)
+    : m_temporary(QDir::tempPath() + "/bingo-e2e-XXXXXX"),
+      m_server(server),
+      m_display(display),
+      m_binaries(qEnvironmentVariable("BINGO_E2E_BIN", BINGO_E2E_BIN_DIR)),
+      m_top(m_temporary.path()),
+      m_root(m_top + "/root") {
+  const QDir top(m_top);
+  for (const char* folder : {"root", "console", "run", "xdg"})
     if (!top.mkpath(folder)) return;
-  QFile::setPermissions(top.filePath("xdg"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  QFile::setPermissions(m_top + "/xdg", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  // The console names its INI file and logs after its own executable, so each
+  // hall runs its own copy: a hard link where the file system allows one.
+  const std::string from = (m_binaries + "/clientbingo").toStdString(),
+                    to = (m_top + "/console/clientbingo").toStdString();
+  std::error_code error;
+  std::filesystem::create_hard_link(from, to, error);
+  if (error && !std::filesystem::copy_file(from, to, error)) return;
   // As a hall's Windows machine writes them: CR LF line ends.
-  m_ready =
-      placeConsole(QDir(m_binaries).filePath("clientbingo"), QDir(m_consoleFolder).filePath("clientbingo")) &&
-      writeFile(QDir(m_consoleFolder).filePath("clientbingo.ini"),
-                QStringLiteral("[Timer]\r\nInterval=%1\r\n").arg(intervalMs).toLatin1()) &&
-      writeFile(QDir(m_runFolder).filePath("net.ini"), (server + "\r\n").toLatin1());
+  ready = writeFile(m_top + "/console/clientbingo.ini", "[Timer]\r\nInterval=10\r\n") &&
+          writeFile(m_top + "/run/net.ini", (server + "\r\n").toLatin1());
 }
 
 Hall::~Hall() {
   // Consoles first, so none of them sees its server stop.
-  for (auto* group : {&m_consoles, &m_simulators})
-    for (auto& child : *group) child->stop();
+  m_consoles.clear();
+  m_simulators.clear();
   if (::testing::Test::HasFailure()) {
-    keep();
-    std::cout << "kept the hall in " << m_temporary.path().toStdString() << "\n"
-              << "console output:\n"
-              << consoleOutput().toStdString() << "simulator output:\n"
-              << simulatorLog().toStdString();
+    m_temporary.setAutoRemove(false);
+    std::cout << "kept the hall in " << m_top.toStdString() << "\nconsole output:\n"
+              << read("console.out").toStdString() << "simulator output:\n"
+              << read("simulator.out").toStdString();
   }
+}
+
+QString Hall::read(const QString& name) const {
+  QFile file(m_top + "/" + name);
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 QProcessEnvironment Hall::environment() const {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("BINGO_ROOT", m_root);
   environment.remove("BINGO_UNC_ROOT");
-  environment.insert("BINGO_SCREEN_DUMP", m_dumpPath);
-  if (m_display.isEmpty()) {
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-  } else {
-    environment.insert("QT_QPA_PLATFORM", "xcb");
-    environment.insert("DISPLAY", m_display);
-  }
-  environment.insert("XDG_RUNTIME_DIR", QDir(m_temporary.path()).filePath("xdg"));
+  environment.insert("BINGO_SCREEN_DUMP", m_top + "/screen.json");
+  environment.insert("QT_QPA_PLATFORM", m_display.isEmpty() ? "offscreen" : "xcb");
+  if (!m_display.isEmpty()) environment.insert("DISPLAY", m_display);
+  environment.insert("XDG_RUNTIME_DIR", m_top + "/xdg");
   return environment;
 }
 
+Child& Hall::start(std::vector<std::unique_ptr<Child>>& group, const QString& program,
+                   const QStringList& arguments, const QString& output) {
+  group.push_back(
+      std::make_unique<Child>(program, arguments, environment(), m_top + "/run", m_top + "/" + output));
+  return *group.back();
+}
+
 bool Hall::makeCards() {
-  const QString folder = QDir(m_root).filePath("c/Orma/Bingo/Arh/CfgW");
-  if (!QDir().mkpath(folder)) return false;
-  Child tool(QDir(m_binaries).filePath("ticket-base"),
-             {"generate", "--cards", "1944", "--seed", "1944", QDir(folder).filePath("A1944.3x5")},
-             environment(), m_runFolder, QDir(m_temporary.path()).filePath("ticket-base.out"));
-  return tool.started() && tool.waitForExit(Millis(30000)) && tool.exitedNormally();
+  const QString folder = m_root + "/c/Orma/Bingo/Arh/CfgW";
+  std::vector<std::unique_ptr<Child>> tools;
+  return QDir().mkpath(folder) &&
+         start(tools, m_binaries + "/ticket-base",
+               {"generate", "--cards", "1944", "--seed", "1944", folder + "/A1944.3x5"}, "ticket-base.out")
+             .waitForExit(Millis(30000)) &&
+         tools.back()->exitedNormally();
 }
 
 Child& Hall::startSimulator(QStringList arguments) {
-  arguments << "--server" << m_server;
-  m_simulators.push_back(std::make_unique<Child>(QDir(m_binaries).filePath("bingo-server-sim"), arguments,
-                                                 environment(), m_runFolder,
-                                                 QDir(m_temporary.path()).filePath("simulator.out")));
-  return *m_simulators.back();
+  return start(m_simulators, m_binaries + "/bingo-server-sim", arguments << "--server" << m_server,
+               "simulator.out");
 }
 
-Child& Hall::startConsole() {
-  m_consoles.push_back(std::make_unique<Child>(QDir(m_consoleFolder).filePath("clientbingo"), QStringList{},
-                                               environment(), m_runFolder,
-                                               QDir(m_temporary.path()).filePath("console.out")));
-  return *m_consoles.back();
+Child& Hall::startConsole() { return start(m_consoles, m_top + "/console/clientbingo", {}, "console.out"); }
+
+std::optional<Dump> Hall::dump() const {
+  QFile file(m_top + "/screen.json");
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+  return document.isObject() ? std::optional<Dump>(Dump{document.object()}) : std::nullopt;
 }
 
-bool Hall::watchDumps(Millis timeout, const std::function<bool(const ScreenDump&)>& seen) {
+bool Hall::watch(Millis timeout, const std::function<bool(const Dump&)>& seen) {
   int lastTick = -1;
   return waitUntil(timeout, [&] {
-    const std::optional<ScreenDump> now = dump();
-    if (!now || now->timerCount() == lastTick) return false;
-    lastTick = now->timerCount();
+    const std::optional<Dump> now = dump();
+    if (!now || now->tick() == lastTick) return false;
+    lastTick = now->tick();
     return seen(*now);
   });
 }
 
-QString Hall::shareFile(const QString& name) const {
-  return QDir(m_root).filePath("unc/" + m_server + "/net/" + name);
-}
-
-QString Hall::runLog() const { return readFile(QDir(m_consoleFolder).filePath("clientbingo.log")); }
-
-QString Hall::simulatorLog() const { return readFile(QDir(m_temporary.path()).filePath("simulator.out")); }
-
-QString Hall::consoleOutput() const { return readFile(QDir(m_temporary.path()).filePath("console.out")); }
-
 }  // namespace bingo::e2e
+
+// QProcess wants an application object, which needs no display.
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -6,116 +6,76 @@
 
 #include <QJsonObject>
 #include <QProcess>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <ostream>
 #include <set>
 #include <vector>
-
-// Failure messages show texts, not arrays of UTF-16 units.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace bingo::e2e {
 
 using Millis = std::chrono::milliseconds;
-
-// Board colours of the number board cells.
-inline const QString kCellGrey = QStringLiteral("#a0a0a4");
-inline const QString kCellDrawn = QStringLiteral("#b03030");
-inline const QString kCellLastBall = QStringLiteral("#e03030");
+inline const QString kCellGrey = "#a0a0a4", kCellDrawn = "#b03030", kCellLastBall = "#e03030";
 
 // Calls `done` every few milliseconds until it holds or the time is up.
 bool waitUntil(Millis timeout, const std::function<bool()>& done);
 
 // One whole screen dump as the console wrote it.
-class ScreenDump {
- public:
-  static std::optional<ScreenDump> read(const QString& path);
-
-  int timerCount() const;
+struct Dump {
+  QJsonObject json;
+  int tick() const { return json.value("TimerCount").toInt(); }
   QString text(const QString& control) const;
-  // A numeric label's value; an empty label shows 0.
-  int number(const QString& control) const;
-  QString cellBackground(int ball) const;
-  // Balls whose cell is painted drawn or last-drawn.
+  int number(const QString& control) const { return text(control).trimmed().toInt(); }  // empty: 0
+  QString cell(int ball) const;
   std::set<int> drawnCells() const;
-  QStringList memoLines() const;
-
- private:
-  explicit ScreenDump(QJsonObject json) : m_json(std::move(json)) {}
-  QJsonObject m_json;
+  QStringList memo() const;
 };
 
-// A child process whose output goes to a file; stopped when dropped.
-class Child {
- public:
+// A child process whose output goes to a file; SIGTERM, then SIGKILL, when dropped.
+struct Child {
+  QProcess process;
+  bool started = false;
   Child(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment,
-        const QString& workingFolder, const QString& outputFile);
+        const QString& folder, const QString& output);
   ~Child();
-  Child(const Child&) = delete;
-  Child& operator=(const Child&) = delete;
-
-  bool started() const { return m_started; }
   bool running();
   bool waitForExit(Millis timeout);
-  // SIGTERM, then SIGKILL when it does not end in time.
-  void stop();
   bool exitedNormally() const;
-
- private:
-  QProcess m_process;
-  bool m_started = false;
 };
 
-// What the simulator's log says about the round it played.
+class Hall {
+ public:
+  // `server` is the first line of net.ini; consoles run on `display`, or
+  // offscreen without one, and poll every 10 ms.
+  explicit Hall(const QString& server = "localhost", const QString& display = {});
+  ~Hall();
+  bool ready = false;
+  bool makeCards();  // the card file of game type 0
+  Child& startSimulator(QStringList arguments);
+  Child& startConsole();
+  std::optional<Dump> dump() const;
+  // Hands each new dump to `seen` until it returns true.
+  bool watch(Millis timeout, const std::function<bool(const Dump&)>& seen);
+  QString shareFile(const QString& name) const { return m_root + "/unc/" + m_server + "/net/" + name; }
+  // A file below the hall's folder: "console/clientbingo.log", "simulator.out".
+  QString read(const QString& name) const;
+
+ private:
+  QProcessEnvironment environment() const;
+  Child& start(std::vector<std::unique_ptr<Child>>& group, const QString& program,
+               const QStringList& arguments, const QString& output);
+  QTemporaryDir m_temporary;
+  QString m_server, m_display, m_binaries, m_top, m_root;
+  std::vector<std::unique_ptr<Child>> m_consoles, m_simulators;
+};
+
+// The simulator's "round N: bingo at ball B, tickets T..." line of its first round.
 struct RoundEnd {
   int bingoBall = 0;
   std::vector<int> winners;
 };
 std::optional<RoundEnd> bingoOfFirstRound(const QString& simulatorLog);
-
-class Hall {
- public:
-  // `server` is the first line of net.ini; the console polls it every
-  // `intervalMs` milliseconds.
-  explicit Hall(const QString& server = QStringLiteral("localhost"), int intervalMs = 10);
-  ~Hall();
-
-  bool ready() const { return m_ready; }
-  // The card file of game type 0, as the server's and the consoles' copies.
-  bool makeCards();
-  Child& startSimulator(QStringList arguments);
-  Child& startConsole();
-
-  std::optional<ScreenDump> dump() const { return ScreenDump::read(m_dumpPath); }
-  // Waits for dumps and hands each new one to `seen` until it returns true.
-  bool watchDumps(Millis timeout, const std::function<bool(const ScreenDump&)>& seen);
-
-  // Host path of a file in the share `\\server\net`.
-  QString shareFile(const QString& name) const;
-  QString runLog() const;
-  QString simulatorLog() const;
-  QString consoleOutput() const;
-  // Consoles started from now on run on this X display instead of offscreen.
-  void useDisplay(const QString& display) { m_display = display; }
-
-  // Kept for a look after a failure.
-  void keep() { m_temporary.setAutoRemove(false); }
-
- private:
-  QProcessEnvironment environment() const;
-
-  QTemporaryDir m_temporary;
-  QString m_server;
-  QString m_display;
-  QString m_binaries;
-  QString m_root, m_consoleFolder, m_runFolder, m_dumpPath;
-  bool m_ready = false;
-  std::vector<std::unique_ptr<Child>> m_consoles, m_simulators;
-};
 
 }  // namespace bingo::e2e
