@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 
 #include "support/fakes.h"
 
@@ -16,6 +18,8 @@ TEST(AboutBox, IsAFixedBoxThatOkCloses) {
   EXPECT_EQ(about.windowTitle(), "About Bingo");
   EXPECT_EQ(about.minimumSize(), QSize(342, 258));
   EXPECT_EQ(about.maximumSize(), QSize(342, 258));
+  // Centred on the screen.
+  EXPECT_EQ(about.pos(), QGuiApplication::primaryScreen()->availableGeometry().center() - QPoint(171, 129));
   auto* ok = about.findChild<QPushButton*>("cmdOK");
   EXPECT_TRUE(ok->isDefault());
   about.show();
