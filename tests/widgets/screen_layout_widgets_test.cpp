@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <filesystem>
 #include <fstream>
 
 #include "app/about_form.h"
@@ -90,7 +89,7 @@ TEST(ScreenWidgets, EveryWidgetAndActionCarriesOutTheLayoutOnEveryScreen) {
   fitMainWindow(window, QSize(1920, 1080));
   frame("fitted to 1920x1080");
   actual += widgetsJson(window);
-  const std::string path = (std::filesystem::path(__FILE__).parent_path() / "testdata/widgets.json").string();
+  const std::string path = BINGO_WIDGETS_TESTDATA "/widgets.json";
   if (std::getenv("BINGO_UPDATE_GOLDEN")) {
     std::ofstream(path, std::ios::binary) << actual.toStdString();
     return;
