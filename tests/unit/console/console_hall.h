@@ -2,6 +2,11 @@
 // A whole console on the fakes, polling the share of server "srv", for the
 // tests that drive it through many runs.
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -20,5 +25,25 @@ struct ConsoleHall : FakePlatform {
   bool visible(const char* name) const { return console.screen().control(name).visible; }
   const std::vector<std::string>& memo() const { return console.screen().memoLines(); }
 };
+
+// Compares with a reviewed file in testdata/ beside this file (BINGO_TEST_DATA
+// names tests/data); BINGO_UPDATE_GOLDEN=1 rewrites the file instead.
+inline void compareWithGolden(const std::string& name, const std::string& actual) {
+  const std::string path =
+      (std::filesystem::path(BINGO_TEST_DATA).parent_path() / "unit/console/testdata" / name).string();
+  if (std::getenv("BINGO_UPDATE_GOLDEN")) {
+    std::ofstream(path, std::ios::binary) << actual;
+    return;
+  }
+  std::ifstream in(path, std::ios::binary);
+  ASSERT_TRUE(in) << path << " is missing: run with BINGO_UPDATE_GOLDEN=1 and review it";
+  const std::string golden{std::istreambuf_iterator<char>(in), {}};
+  std::size_t at = 0;
+  while (at < golden.size() && at < actual.size() && golden[at] == actual[at]) ++at;
+  const std::size_t from = at < 80 ? 0 : at - 80;
+  if (golden != actual)
+    ADD_FAILURE() << name << " differs at byte " << at << "\n golden: " << golden.substr(from, 200)
+                  << "\n actual: " << actual.substr(from, 200);
+}
 
 }  // namespace bingo::test

@@ -7,9 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "console_hall.h"
@@ -20,26 +17,7 @@
 namespace bingo {
 namespace {
 
-// Beside this file; BINGO_TEST_DATA names tests/data.
-const std::string kFolder =
-    (std::filesystem::path(BINGO_TEST_DATA).parent_path() / "unit/console/testdata/").string();
-
-void compareWithGolden(const std::string& name, const std::string& actual) {
-  const std::string path = kFolder + name;
-  if (std::getenv("BINGO_UPDATE_GOLDEN")) {
-    std::ofstream(path, std::ios::binary) << actual;
-    return;
-  }
-  std::ifstream in(path, std::ios::binary);
-  ASSERT_TRUE(in) << path << " is missing: run with BINGO_UPDATE_GOLDEN=1 and review it";
-  const std::string golden{std::istreambuf_iterator<char>(in), {}};
-  if (golden == actual) return;
-  std::size_t at = 0;
-  while (at < golden.size() && at < actual.size() && golden[at] == actual[at]) ++at;
-  const std::size_t from = at < 80 ? 0 : at - 80;
-  ADD_FAILURE() << name << " differs at byte " << at << "\n golden: " << golden.substr(from, 200)
-                << "\n actual: " << actual.substr(from, 200);
-}
+using test::compareWithGolden;
 
 TEST(ScreenGolden, StartUpAndALineWonInEachLanguage) {
   for (const char* letter : {"S", "A", "M"}) {

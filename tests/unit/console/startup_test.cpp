@@ -2,39 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include "console_hall.h"
+#include "display/model/screen_dump.h"
 #include "platform/folders.h"
-#include "support/fake_file_system.h"
-#include "support/fakes.h"
+#include "support/hex.h"
 
 namespace bingo {
 namespace {
 
-constexpr const char* kConsoleProgram = "C:\\Orma\\Bingo\\ClientBingo.exe";
 constexpr const char* kCfg = "C:\\Orma\\Bingo\\Arh\\CfgW\\";
-
-// Messages of a trace file, without their "HH:MM:SS> " stamps.
-std::vector<std::string> messages(const test::FakeFileSystem& fs, const std::string& path) {
-  std::vector<std::string> out;
-  const std::string text = fs.text(path);
-  for (std::size_t at = 0; at < text.size();) {
-    const auto end = text.find("\r\n", at);
-    out.push_back(text.substr(at + 10, end - at - 10));
-    at = end == std::string::npos ? text.size() : end + 2;
-  }
-  return out;
-}
+constexpr const char* kTrace = "C:\\Orma\\Bingo\\Arh\\Log\\261206.Txt";
 
 struct Hall {
-  explicit Hall(std::string program = kConsoleProgram) : programPath(std::move(program)) {
-    // The program's own folder is there, since the program is.
-    fs.addFile(programPath, {'M', 'Z'});
+  explicit Hall(std::string program = "C:\\Orma\\Bingo\\ClientBingo.exe") : programPath(std::move(program)) {
+    fs.addFile(programPath, {'M', 'Z'});  // the program's own folder is there, since the program is
   }
   void start() {
     state = std::make_unique<StartupState>();
     Housekeeping housekeeping(fs, logs);
     Startup_Run({fs, logs, housekeeping, clock, programPath}, *state);
   }
-  std::vector<std::string> trace() const { return messages(fs, "C:\\Orma\\Bingo\\Arh\\Log\\261206.Txt"); }
+  bool traced(const std::string& line) const {
+    return fs.text(kTrace).find("> " + line + "\r\n") != std::string::npos;
+  }
 
   std::string programPath;
   test::FakeFileSystem fs;
@@ -43,72 +33,39 @@ struct Hall {
   std::unique_ptr<StartupState> state;
 };
 
-std::vector<std::string> bracket(std::vector<std::string> steps) {
-  std::vector<std::string> out;
-  for (const auto& s : steps) {
-    out.push_back("Ucitava se: " + s + "...");
-    out.push_back("Ucitan  je: " + s + ".");
-  }
-  return out;
-}
-
+// A first start makes the folders and files and traces every step (its first
+// line, before the log folder exists, in the working directory); the
+// reviewed dump holds the folders, the files made and both traces.
 TEST(Startup, AFirstStartMakesTheFoldersAndFilesAndTracesEveryStep) {
   Hall hall;
   hall.start();
-
-  const std::string base = std::string(kCfg) + "A1944.3x5";
-  std::vector<std::string> expected{"Ucitan  je: AppHalt_Folders_Make."};
-  auto add = [&](std::vector<std::string> lines) {
-    expected.insert(expected.end(), lines.begin(), lines.end());
-  };
-  add(bracket(
-      {"AppHalt_FileAndFold_Names_Make_Default", "AppHalt_Files_EraseOld", "AppHalt_Files_EraseOff"}));
-  add({"Ucitava se: AppHalt_Files...", "Ne postoji file: " + base, "Ne postoji file: " + base,
-       "Ne postoji file:  " + base, "Ne postoji file:  " + base, "Ucitan  je: AppHalt_Files."});
-  add(bracket({"uPoint_Ini"}));
-  add({"Ucitava se: CfgCOM_Ini...", "Ucitan  je: CfgCOM_Ini", "Ucitava se: CFG_Ini...",
-       "Ucitan  je: CFG_Ini"});
-  add(bracket({"FillChar (DG,0)&(BubKalin)", "uVI_Default"}));
-  add({"Ucitava se: uRezDef_Read...", "Nije pronadjen RezDefW.txt, pa je pocetni rezim svih fondova isti",
-       "Press Any Key To Continue...", "Ucitan  je: uRezDef_Read."});
-  add(bracket({"uVI_Read"}));
-  add({"Ucitava se: uGrad_Find...", "0 NOVISAD ", "Ucitan  je: uGrad_Find."});
-  add({"Ucitava se: uDates_Find...", "261206 ", "Ucitan  je: uDates_Find."});
-  add(bracket({"Prodavci", "SuperPremije"}));
-  add({"Ucitava se: BazaTik. Molim sacekajte...", "0 ", "Ucitan  je: BazaTik."});
-  add({"Ucitava se: uProtokl_Main...", std::string("Protokol.cfg READ : ") + kCfg + "ProtklW.cfg",
-       "Ucitan  je: uProtokl_Main."});
-  add(bracket({"uIntervl_UpDate", "ImaPromene i NextF3"}));
-  EXPECT_EQ(hall.trace(), expected);
-  // The first line comes before the log folder exists and goes to the working directory.
-  EXPECT_EQ(messages(hall.fs, "261206.Txt"),
-            (std::vector<std::string>{"Ucitava se: AppHalt_Folders_Make..."}));
-
-  for (const char* folder : {kFolderWindows, kFolderInstall, kFolderDg, kFolderBub, kFolderDmg, kFolderLog,
-                             kFolderConfig, kFolderNetLocal})
-    EXPECT_TRUE(hall.fs.hasFolder(folder)) << folder;
+  std::string json = "{\"folders\":[";
+  for (const std::string& folder : hall.fs.folderPaths()) json += jsonString(folder) + ",";
+  json.back() = ']';
+  json += ",\"files\":{";
+  for (const std::string& file : hall.fs.filePaths()) {
+    const std::vector<std::uint8_t> bytes = hall.fs.bytes(file);
+    std::string hex;
+    for (std::size_t i = 0; i < bytes.size() && i < 64; ++i)
+      hex += "0123456789abcdef"[bytes[i] >> 4], hex += "0123456789abcdef"[bytes[i] & 15];
+    json += jsonString(file) + ":" +
+            (file.ends_with(".Txt") ? jsonString(hall.fs.text(file))
+                                    : "\"" + std::to_string(bytes.size()) + " " + hex + "\"") +
+            ",";
+  }
+  json.back() = '}';
+  json += ",\"writes\":" + std::to_string(hall.fs.count(FileOp::Write)) + "}\n";
+  test::compareWithGolden("startup.json", json);
   EXPECT_FALSE(hall.fs.hasFolder(kFolderRep));
-  for (const char* name : {"COMw.cfg", "CfgC2.cfg", "RezDefW.txt", "GradW.txt", "ProtklW.cfg"})
-    EXPECT_TRUE(hall.fs.hasFile(std::string(kCfg) + name)) << name;
-  EXPECT_EQ(hall.fs.text(std::string(kCfg) + "GradW.txt"), "NOVISAD");
-  EXPECT_EQ(hall.fs.bytes(std::string(kCfg) + "ProtklW.cfg"), (std::vector<std::uint8_t>{8}));
-  EXPECT_EQ(hall.fs.count(FileOp::Write), 5);
-}
 
-TEST(Startup, ASecondStartReadsTheFilesWithoutRewritingThem) {
-  Hall hall;
-  hall.start();
+  // A second start reads the files without rewriting them.
   const std::vector<std::uint8_t> gameConfig = hall.fs.bytes(std::string(kCfg) + "CfgC2.cfg");
   const int writes = hall.fs.count(FileOp::Write);
   hall.start();
   EXPECT_EQ(hall.fs.count(FileOp::Write), writes);
-  EXPECT_EQ(hall.state->cityFromFile, true);
-  EXPECT_EQ(
-      std::vector<std::uint8_t>(hall.state->records.GameConfig.begin(), hall.state->records.GameConfig.end()),
-      gameConfig);
-  const auto trace = hall.trace();
-  EXPECT_NE(std::find(trace.begin(), trace.end(), "1 NOVISAD "), trace.end());
-  EXPECT_NE(std::find(trace.begin(), trace.end(), "Ucitava se datoteka RezDefW.txt"), trace.end());
+  EXPECT_TRUE(hall.state->cityFromFile);
+  EXPECT_TRUE(std::ranges::equal(hall.state->records.GameConfig, gameConfig));
+  EXPECT_TRUE(hall.traced("1 NOVISAD ") && hall.traced("Ucitava se datoteka RezDefW.txt"));
 }
 
 TEST(Startup, TheGameRecordGetsSellersPrizesAndCity) {
@@ -116,16 +73,14 @@ TEST(Startup, TheGameRecordGetsSellersPrizesAndCity) {
   hall.fs.addTextFile(std::string(kCfg) + "GradW.txt", "sombor");
   hall.start();
   const auto bytes = hall.state->gameRecord.bytes();
-  const std::vector<std::uint8_t> sellers(bytes.begin() + 68, bytes.begin() + 104);
-  EXPECT_EQ(sellers, (std::vector<std::uint8_t>{4, 'P', 'R', '0', ' ', 0, 4, 'P', 'R', '1', ' ', 0,
-                                                4, 'P', 'R', '2', ' ', 0, 4, 'P', 'R', '3', ' ', 0,
-                                                4, 'P', 'R', '4', ' ', 0, 4, 'P', 'R', '5', ' ', 0}));
-  EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 904, bytes.begin() + 912),
-            (std::vector<std::uint8_t>{5, 0, 0, 0, 15, 0, 0, 0}));
-  EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 1272, bytes.begin() + 1280),
-            (std::vector<std::uint8_t>{35, 0, 0, 0, 46, 0, 0, 0}));
-  EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 43, bytes.begin() + 50),
-            (std::vector<std::uint8_t>{6, 'S', 'O', 'M', 'B', 'O', 'R'}));
+  const auto at = [&](std::size_t from, std::size_t to) {
+    return std::vector<std::uint8_t>(bytes.begin() + from, bytes.begin() + to);
+  };
+  EXPECT_EQ(at(68, 104), test::hex("04 50 52 30 20 00 04 50 52 31 20 00 04 50 52 32 20 00 04 50 52 33 20 00 "
+                                   "04 50 52 34 20 00 04 50 52 35 20 00"));  // PR0 .. PR5
+  EXPECT_EQ(at(904, 912), test::hex("05 00 00 00 0f 00 00 00"));
+  EXPECT_EQ(at(1272, 1280), test::hex("23 00 00 00 2e 00 00 00"));
+  EXPECT_EQ(at(43, 50), test::hex("06 53 4f 4d 42 4f 52"));  // SOMBOR
   EXPECT_EQ(hall.state->TodayYYMMDD, "261206");
 }
 
@@ -141,41 +96,26 @@ TEST(Startup, AnotherProgramAlsoLoadsTheFirstGameRecordFile) {
   hall.fs.addFile("C:\\Orma\\Bingo\\Arh\\Dg\\A.DG", dg);
   hall.start();
   const ByteReader r = hall.state->gameRecord.reader();
-  EXPECT_EQ(r.u8(500), 0x5A);
-  EXPECT_EQ(r.u8(9), 0);
-  EXPECT_EQ(r.u8(20), 0);
-  EXPECT_EQ(r.u8(23), 0);
+  EXPECT_EQ(std::vector<int>({r.u8(500), r.u8(9), r.u8(20), r.u8(23)}), std::vector<int>({0x5A, 0, 0, 0}));
   EXPECT_TRUE(hall.fs.hasFolder(kFolderRep));
-  const auto trace = hall.trace();
-  for (const char* line : {"Ucitan  je: uDGFind_First.", "Ucitan  je: uKug_Izv_UpDate."})
-    EXPECT_NE(std::find(trace.begin(), trace.end(), line), trace.end()) << line;
+  EXPECT_TRUE(hall.traced("Ucitan  je: uDGFind_First.") && hall.traced("Ucitan  je: uKug_Izv_UpDate."));
 }
 
 TEST(Startup, RoleAndDate) {
-  struct Role {
-    const char* path;
-    bool console;
-  };
-  const Role roles[] = {
-      {"C:\\Orma\\Bingo\\ClientBingo.exe", true},
-      {"c:\\x\\cb.exe", true},
-      {"/usr/bin/clientbingo", true},
-      {"clientbingo", true},
-      {"C:\\Client\\Bingo.exe", false},
-      {"", false},
-      {"C:\\Orma\\", false},
-  };
-  for (const Role& r : roles) EXPECT_EQ(IsConsoleRole(r.path), r.console) << r.path;
-
-  struct Day {
-    LocalTime time;
-    const char* text;
-  };
-  const Day days[] = {{{2026, 12, 6}, "261206"}, {{2000, 1, 9}, "000109"}, {{1999, 10, 31}, "991031"}};
-  for (const Day& d : days) {
+  for (const auto& [path, console] : {std::pair{"C:\\Orma\\Bingo\\ClientBingo.exe", true},
+                                      {"c:\\x\\cb.exe", true},
+                                      {"/usr/bin/clientbingo", true},
+                                      {"clientbingo", true},
+                                      {"C:\\Client\\Bingo.exe", false},
+                                      {"", false},
+                                      {"C:\\Orma\\", false}})
+    EXPECT_EQ(IsConsoleRole(path), console) << path;
+  for (const auto& [time, text] : {std::pair{LocalTime{2026, 12, 6}, "261206"},
+                                   {LocalTime{2000, 1, 9}, "000109"},
+                                   {LocalTime{1999, 10, 31}, "991031"}}) {
     test::FakeClock clock;
-    clock.time = d.time;
-    EXPECT_EQ(TodayYYMMDD(clock), d.text);
+    clock.time = time;
+    EXPECT_EQ(TodayYYMMDD(clock), text);
   }
 }
 
