@@ -1,6 +1,6 @@
 #pragma once
 // Shared set-up of the ticket tests: Serbian captions, scripted operator
-// answers, card files and frame facts.
+// answers, a hall of cards with its sold ranges, and frame facts.
 
 #include <deque>
 #include <initializer_list>
@@ -9,32 +9,35 @@
 #include <string>
 #include <vector>
 
+#include "support/fake_file_system.h"
 #include "tickets/caption_source.h"
 #include "tickets/operator_prompts.h"
-#include "tickets/ticket_analysis.h"
+#include "tickets/tickets.h"
 
 namespace bingo::test {
+
+using Card = std::array<std::uint8_t, 15>;
+using Ranges = std::vector<TicketRange>;
+using Lines = std::vector<std::string>;
+inline constexpr const char* kType0 = "C:\\Orma\\Bingo\\Arh\\CfgW\\A1944.3x5";
 
 class SerbianCaptions : public CaptionSource {
  public:
   std::string JezikText(unsigned k) const override {
-    static constexpr std::pair<unsigned, const char*> kTexts[] = {
-        {7, "LINIJA"},
-        {30, "Ceka"},
-        {39, "OD"},
-        {40, "DO"},
-        {46, "BRISANJE TIKETA"},
-        {49, "DOBILI STE LINIJU"},
-        {50, "DOBILI STE BINGO"},
-        {62, "NOVO KOLO"},
-        {63, "Unesite kupljene tikete"},
-        {90, "KOLO"},
-        {92, "TIKET"},
-        {95, "LOPTA"},
-    };
-    for (const auto& [number, text] : kTexts)
-      if (number == k) return text;
-    return {};
+    static const std::map<unsigned, const char*> kTexts = {{7, "LINIJA"},
+                                                           {30, "Ceka"},
+                                                           {39, "OD"},
+                                                           {40, "DO"},
+                                                           {46, "BRISANJE TIKETA"},
+                                                           {49, "DOBILI STE LINIJU"},
+                                                           {50, "DOBILI STE BINGO"},
+                                                           {62, "NOVO KOLO"},
+                                                           {63, "Unesite kupljene tikete"},
+                                                           {90, "KOLO"},
+                                                           {92, "TIKET"},
+                                                           {95, "LOPTA"}};
+    const auto it = kTexts.find(k);
+    return it == kTexts.end() ? "" : it->second;
   }
 };
 
@@ -42,9 +45,8 @@ class SerbianCaptions : public CaptionSource {
 class ScriptedPrompts : public OperatorPrompts {
  public:
   std::deque<std::optional<std::string>> answers;
-  std::vector<std::string> asked;   // prompt texts, in order
-  std::vector<std::string> errors;  // error box texts, in order
-
+  Lines asked;   // title|prompt|default, in order
+  Lines errors;  // error box texts, in order
   std::optional<std::string> inputText(const std::string& title, const std::string& prompt,
                                        const std::string& defaultText) override {
     asked.push_back(title + "|" + prompt + "|" + defaultText);
@@ -57,8 +59,6 @@ class ScriptedPrompts : public OperatorPrompts {
   bool askYesNo(const std::string&, const std::string&) override { return false; }
   void infoBox(const std::string&, const std::string&) override {}
 };
-
-using Card = std::array<std::uint8_t, 15>;
 
 // A card file: the cards one after another, 15 bytes each, no header.
 inline std::vector<std::uint8_t> cardFile(const std::vector<Card>& cards) {
@@ -79,13 +79,45 @@ inline FrameFacts factsWith(std::initializer_list<int> drawn, int LOP, bool Bing
 
 // Every ball drawn except the ones listed.
 inline FrameFacts factsAllBut(std::initializer_list<int> missing, int LOP, bool BingoPhase = false) {
-  FrameFacts facts;
-  facts.Drawn.fill(true);
-  facts.Drawn[0] = false;
+  FrameFacts facts = factsWith({}, LOP, BingoPhase);
+  for (int ball = 1; ball <= 90; ++ball) facts.Drawn[static_cast<std::size_t>(ball)] = true;
   for (int ball : missing) facts.Drawn[static_cast<std::size_t>(ball)] = false;
-  facts.LOP = LOP;
-  facts.BingoPhase = BingoPhase;
   return facts;
 }
+
+// Tickets over the given type-0 cards (none: no card file) with the given sold ranges.
+struct Hall {
+  explicit Hall(const std::vector<Card>& cards = {}, const Ranges& sold = {}) {
+    if (!cards.empty()) fs.addFile(kType0, cardFile(cards));
+    tickets.TicketBase_Init();
+    tickets.bought().SoldSet_Rebuild(std::span<const TicketRange>(sold));
+  }
+  Lines enter(int first, int last, int LOP = 0) {
+    return tickets.EditKupEndExit(std::to_string(first), std::to_string(last), false, factsWith({}, LOP));
+  }
+  bool erase(std::vector<std::optional<std::string>> answers, int LOP = 0) {
+    prompts.answers.assign(answers.begin(), answers.end());
+    return tickets.acTK_Kup_BrisiExecute(prompts, captions, [LOP] { return factsWith({}, LOP); }).deleted;
+  }
+  Ranges listed() const {
+    Ranges out;
+    for (std::size_t i = 0; i < BoughtTickets::kSlots; ++i)
+      if (bought.TkKupPoc(i) != 0) out.push_back({bought.TkKupPoc(i), bought.TkKupEnd(i)});
+    return out;
+  }
+  // Tickets flagged bought (and sold: as the win check reads them).
+  std::size_t flagged(bool soldToo = false) const {
+    std::size_t n = 0;
+    for (std::size_t t = 0; t < kTicketTableSize; ++t)
+      n += bought.Bought(t) && (!soldToo || bought.SoldSet(t));
+    return n;
+  }
+  FakeFileSystem fs;
+  Tickets tickets{fs};
+  const BoughtTickets& bought = tickets.bought();
+  const TicketAnalysis& analysis = tickets.analysis();
+  ScriptedPrompts prompts;
+  SerbianCaptions captions;
+};
 
 }  // namespace bingo::test
