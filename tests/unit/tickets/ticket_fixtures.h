@@ -4,7 +4,6 @@
 
 #include <deque>
 #include <initializer_list>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,23 +20,17 @@ using Ranges = std::vector<TicketRange>;
 using Lines = std::vector<std::string>;
 inline constexpr const char* kType0 = "C:\\Orma\\Bingo\\Arh\\CfgW\\A1944.3x5";
 
+// The Serbian captions the tickets use: caption k is the text after "|k=".
 class SerbianCaptions : public CaptionSource {
  public:
   std::string JezikText(unsigned k) const override {
-    static const std::map<unsigned, const char*> kTexts = {{7, "LINIJA"},
-                                                           {30, "Ceka"},
-                                                           {39, "OD"},
-                                                           {40, "DO"},
-                                                           {46, "BRISANJE TIKETA"},
-                                                           {49, "DOBILI STE LINIJU"},
-                                                           {50, "DOBILI STE BINGO"},
-                                                           {62, "NOVO KOLO"},
-                                                           {63, "Unesite kupljene tikete"},
-                                                           {90, "KOLO"},
-                                                           {92, "TIKET"},
-                                                           {95, "LOPTA"}};
-    const auto it = kTexts.find(k);
-    return it == kTexts.end() ? "" : it->second;
+    const std::string table =
+        "|7=LINIJA|30=Ceka|39=OD|40=DO|46=BRISANJE TIKETA|49=DOBILI STE LINIJU|50=DOBILI STE BINGO|"
+        "62=NOVO KOLO|63=Unesite kupljene tikete|92=TIKET|95=LOPTA|";
+    const auto at = table.find("|" + std::to_string(k) + "=");
+    if (at == std::string::npos) return {};
+    const auto from = table.find('=', at) + 1;
+    return table.substr(from, table.find('|', from) - from);
   }
 };
 
@@ -50,9 +43,8 @@ class ScriptedPrompts : public OperatorPrompts {
   std::optional<std::string> inputText(const std::string& title, const std::string& prompt,
                                        const std::string& defaultText) override {
     asked.push_back(title + "|" + prompt + "|" + defaultText);
-    if (answers.empty()) return std::nullopt;
-    auto answer = answers.front();
-    answers.pop_front();
+    std::optional<std::string> answer;  // none left: Cancel
+    if (!answers.empty()) answer = answers.front(), answers.pop_front();
     return answer;
   }
   void errorBox(const std::string&, const std::string& text) override { errors.push_back(text); }
@@ -67,18 +59,15 @@ inline std::vector<std::uint8_t> cardFile(const std::vector<Card>& cards) {
   return bytes;
 }
 
-inline FrameFacts factsWith(std::initializer_list<int> drawn, int LOP, bool BingoPhase = false,
+inline FrameFacts factsWith(const std::vector<int>& drawn, int LOP, bool BingoPhase = false,
                             bool HintSwitch = false) {
-  FrameFacts facts;
+  FrameFacts facts{{}, LOP, BingoPhase, HintSwitch};
   for (int ball : drawn) facts.Drawn[static_cast<std::size_t>(ball)] = true;
-  facts.LOP = LOP;
-  facts.BingoPhase = BingoPhase;
-  facts.HintSwitch = HintSwitch;
   return facts;
 }
 
 // Every ball drawn except the ones listed.
-inline FrameFacts factsAllBut(std::initializer_list<int> missing, int LOP, bool BingoPhase = false) {
+inline FrameFacts factsAllBut(const std::vector<int>& missing, int LOP, bool BingoPhase = false) {
   FrameFacts facts = factsWith({}, LOP, BingoPhase);
   for (int ball = 1; ball <= 90; ++ball) facts.Drawn[static_cast<std::size_t>(ball)] = true;
   for (int ball : missing) facts.Drawn[static_cast<std::size_t>(ball)] = false;

@@ -14,9 +14,8 @@ using test::Hall;
 
 using Special = std::vector<std::pair<int, Card>>;
 constexpr Card kPlain = {1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 41, 42, 43, 44, 45};
-constexpr Card kOtherRows = {1, 2, 3, 4, 5, 21, 22, 23, 24, 25, 51, 52, 53, 54, 55};
 
-// 1944 cards like `card` but the special ones.
+// 1944 cards like `card` but the special ones, every ticket sold.
 std::vector<Card> cardsOf(const Card& card, const Special& special) {
   std::vector<Card> cards(1944, card);
   for (const auto& [ticket, c] : special) cards[static_cast<std::size_t>(ticket - 1)] = c;
@@ -24,45 +23,34 @@ std::vector<Card> cardsOf(const Card& card, const Special& special) {
 }
 
 TEST(WinText, NamesTheWinnersOfTheTick) {
-  struct Row {
-    const char* name;
-    std::vector<std::pair<int, int>> bought;
-    FrameFacts facts;
-    std::string text;
-  };
-  const FrameFacts all15 = factsWith({1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 41, 42, 43, 44, 45}, 15);
-  std::string thirty = "DOBILI STE LINIJU TIKET: 1";
+  // Ticket 456 has other second and third rows.
+  const Special special = {{456, {1, 2, 3, 4, 5, 21, 22, 23, 24, 25, 51, 52, 53, 54, 55}}};
+  const FrameFacts row1 = factsWith({1, 2, 3, 4, 5}, 5),
+                   rows12 = factsWith({1, 2, 3, 4, 5, 11, 12, 13, 14, 15}, 10);
+  const std::string line = "DOBILI STE LINIJU TIKET: ", bingo = "DOBILI STE BINGO TIKET: ";
+  std::string thirty = line + "1";
   for (int t = 2; t <= 30; ++t) thirty += ",  " + std::to_string(t);
-  const Row rows[] = {
-      {"two line winners",
-       {{123, 123}, {456, 456}},
-       factsWith({1, 2, 3, 4, 5}, 5),
-       "DOBILI STE LINIJU TIKET: 123,  456"},
+  // Name, bought ranges, the tick, the text.
+  const std::tuple<const char*, std::vector<std::pair<int, int>>, FrameFacts, std::string> rows[] = {
+      {"two line winners", {{123, 123}, {456, 456}}, row1, line + "123,  456"},
       // 456 misses fewer numbers in all, so the first pass puts it first.
       {"the nearer bingo first",
        {{123, 123}, {456, 456}},
        factsWith({1, 2, 3, 4, 5, 21, 22, 23, 24, 25}, 10),
-       "DOBILI STE LINIJU TIKET: 456,  123"},
-      {"two complete rows name the ticket once",
-       {{7, 7}},
-       factsWith({1, 2, 3, 4, 5, 11, 12, 13, 14, 15}, 10),
-       "DOBILI STE LINIJU TIKET: 7"},
-      {"at most thirty winners are named", {{1, 40}}, factsWith({1, 2, 3, 4, 5}, 5), thirty},
+       line + "456,  123"},
+      {"two complete rows name the ticket once", {{7, 7}}, rows12, line + "7"},
+      {"at most thirty winners are named", {{1, 40}}, row1, thirty},
       {"no line before the fifth ball", {{123, 123}}, factsWith({1, 2, 3, 4, 5}, 4), ""},
-      {"line and bingo in one tick give the bingo", {{17, 17}}, all15, "DOBILI STE BINGO TIKET: 17"},
-      {"no bingo before the fifteenth ball", {{17, 17}}, factsAllBut({}, 14), "DOBILI STE LINIJU TIKET: 17"},
+      {"line and bingo in one tick give the bingo", {{17, 17}}, factsAllBut({}, 15), bingo + "17"},
+      {"no bingo before the fifteenth ball", {{17, 17}}, factsAllBut({}, 14), line + "17"},
       {"a row is no win in the bingo phase", {{17, 17}}, factsWith({1, 2, 3, 4, 5}, 20, true), ""},
-      {"a bingo in the bingo phase",
-       {{17, 18}},
-       factsAllBut({}, 30, true),
-       "DOBILI STE BINGO TIKET: 17,  18"},
-      {"a ticket not sold is no winner", {{1945, 1945}}, factsWith({1, 2, 3, 4, 5}, 5), ""},
-  };
-  for (const Row& r : rows) {
-    Hall h(cardsOf(kPlain, {{456, kOtherRows}}), {{1, 1944}});
-    for (const auto& [first, last] : r.bought) h.enter(first, last);
-    h.tickets.TicketAnalysis_Run(r.facts);
-    EXPECT_EQ(WinText_Build(h.analysis, h.captions, r.facts.BingoPhase, r.facts.LOP), r.text) << r.name;
+      {"a bingo in the bingo phase", {{17, 18}}, factsAllBut({}, 30, true), bingo + "17,  18"},
+      {"a ticket not sold is no winner", {{1945, 1945}}, row1, ""}};
+  for (const auto& [name, bought, facts, text] : rows) {
+    Hall h(cardsOf(kPlain, special), {{1, 1944}});
+    for (const auto& [first, last] : bought) h.enter(first, last);
+    h.tickets.TicketAnalysis_Run(facts);
+    EXPECT_EQ(WinText_Build(h.analysis, h.captions, facts.BingoPhase, facts.LOP), text) << name;
   }
   EXPECT_EQ(WinText_Build(TicketAnalysis(), test::SerbianCaptions(), false, 20),
             "");  // before the first check
@@ -75,88 +63,74 @@ Card waitingCard(std::uint8_t awaited, bool twice = false) {
 }
 
 TEST(BestTicketText, NamesTheLeaderAndMarksTheAwaitedBalls) {
-  struct Row {
-    const char* name;
-    Card card;
-    Special special;
-    int first, last;  // bought; 0: nothing bought
-    FrameFacts facts;
-    const char* text;
-    std::vector<int> marks;
-  };
   const Card w1 = waitingCard(1);  // with 1..9 undrawn: waits for ball 1
   const FrameFacts wait = factsAllBut({1, 2, 3, 4, 5, 6, 7, 8, 9}, 30);
-  const Row rows[] = {
-      {"one ball for a line",
-       kPlain,
-       {},
-       17,
-       17,
-       factsAllBut({5, 15, 45}, 12),
-       "17 Ceka  LOPTA 45 LINIJA ",
-       {45}},
-      {"two balls for a line",
-       kPlain,
-       {},
-       17,
-       17,
-       factsAllBut({4, 5, 14, 15, 44, 45}, 12),
-       "17 Ceka  2 LOPTA LINIJA ",
-       {}},
-      {"a line is there", kPlain, {}, 17, 17, factsAllBut({5, 15}, 12), "17 Ceka  0 LOPTA LINIJA ", {}},
-      {"three balls for a bingo",
-       kPlain,
-       {},
-       17,
-       17,
-       factsAllBut({5, 15, 45}, 40, true),
-       "17 Ceka 3 LOPTA BINGO",
-       {}},
-      {"one ball for a bingo",
-       kPlain,
-       {},
-       17,
-       17,
-       factsAllBut({45}, 40, true),
-       "17 Ceka  LOPTA 45 BINGO ",
-       {45}},
-      {"nothing bought", kPlain, {}, 0, 0, factsAllBut({5}, 0), "", {}},
-      // The first record of the ranking is then no bought ticket.
-      {"bought but not sold", kPlain, {}, 1945, 1946, factsAllBut({5}, 0), "", {}},
-      {"marks up to position 100",
-       w1,
-       {{100, waitingCard(3)}, {101, waitingCard(2)}},
-       1,
-       101,
-       wait,
-       "1 Ceka  LOPTA 1 LINIJA ",
-       {1, 3}},
-      // Ticket 3 misses two balls in every row; the exchanges leave it at
-      // position 31, in front of ticket 32.
-      {"stop at the first ticket missing more",
-       w1,
-       {{3, waitingCard(9, true)}, {32, waitingCard(2)}},
-       1,
-       40,
-       wait,
-       "1 Ceka  LOPTA 1 LINIJA ",
-       {1}},
-      {"no stop without it", w1, {{32, waitingCard(2)}}, 1, 40, wait, "1 Ceka  LOPTA 1 LINIJA ", {1, 2}},
-  };
-  for (const Row& r : rows) {
-    Hall h(cardsOf(r.card, r.special), {{1, 1944}});
-    if (r.first) h.enter(r.first, r.last);
-    h.tickets.TicketAnalysis_Run(r.facts);
+  const std::string waits1 = "1 Ceka  LOPTA 1 LINIJA ";
+  // Name, cards, specials, bought (0: none), the tick, the text, the balls marked.
+  const std::tuple<const char*, Card, Special, std::pair<int, int>, FrameFacts, std::string, std::vector<int>>
+      rows[] = {
+          {"one ball for a line",
+           kPlain,
+           {},
+           {17, 17},
+           factsAllBut({5, 15, 45}, 12),
+           "17 Ceka  LOPTA 45 LINIJA ",
+           {45}},
+          {"two balls for a line",
+           kPlain,
+           {},
+           {17, 17},
+           factsAllBut({4, 5, 14, 15, 44, 45}, 12),
+           "17 Ceka  2 LOPTA LINIJA ",
+           {}},
+          {"a line is there", kPlain, {}, {17, 17}, factsAllBut({5, 15}, 12), "17 Ceka  0 LOPTA LINIJA ", {}},
+          {"three balls for a bingo",
+           kPlain,
+           {},
+           {17, 17},
+           factsAllBut({5, 15, 45}, 40, true),
+           "17 Ceka 3 LOPTA BINGO",
+           {}},
+          {"one ball for a bingo",
+           kPlain,
+           {},
+           {17, 17},
+           factsAllBut({45}, 40, true),
+           "17 Ceka  LOPTA 45 BINGO ",
+           {45}},
+          {"nothing bought", kPlain, {}, {0, 0}, factsAllBut({5}, 0), "", {}},
+          // The first record of the ranking is then no bought ticket.
+          {"bought but not sold", kPlain, {}, {1945, 1946}, factsAllBut({5}, 0), "", {}},
+          {"marks up to position 100",
+           w1,
+           {{100, waitingCard(3)}, {101, waitingCard(2)}},
+           {1, 101},
+           wait,
+           waits1,
+           {1, 3}},
+          // Ticket 3 misses two balls in every row; the exchanges leave it at
+          // position 31, in front of ticket 32.
+          {"stop at the first ticket missing more",
+           w1,
+           {{3, waitingCard(9, true)}, {32, waitingCard(2)}},
+           {1, 40},
+           wait,
+           waits1,
+           {1}},
+          {"no stop without it", w1, {{32, waitingCard(2)}}, {1, 40}, wait, waits1, {1, 2}}};
+  for (const auto& [name, card, special, bought, facts, text, marks] : rows) {
+    Hall h(cardsOf(card, special), {{1, 1944}});
+    if (bought.first) h.enter(bought.first, bought.second);
+    h.tickets.TicketAnalysis_Run(facts);
     AwaitedMarks waited;
     waited.fill(true);
-    EXPECT_EQ(
-        BestTicketText_Build(h.analysis, h.captions, r.facts.BingoPhase, h.bought.BoughtCount(), waited),
-        r.text)
-        << r.name;
-    std::vector<int> marks;
+    EXPECT_EQ(BestTicketText_Build(h.analysis, h.captions, facts.BingoPhase, h.bought.BoughtCount(), waited),
+              text)
+        << name;
+    std::vector<int> marked;
     for (int v = 0; v <= 90; ++v)
-      if (waited[static_cast<std::size_t>(v)]) marks.push_back(v);
-    EXPECT_EQ(marks, r.marks) << r.name;
+      if (waited[static_cast<std::size_t>(v)]) marked.push_back(v);
+    EXPECT_EQ(marked, marks) << name;
   }
 }
 
