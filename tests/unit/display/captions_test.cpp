@@ -31,54 +31,43 @@ TEST(Captions, TableHoldsTheStoredBytesOfEveryLanguage) {
 
 TEST(Captions, LanguageFileDecides) {
   const std::string share = "\\\\bingoserver\\net", shareFile = share + "\\cJezik.txt";
-  struct Row {
-    const char* name;
-    const char* shareText;  // nullptr: no file on the share
-    const char* localText;  // nullptr: no file in the working directory
-    bool serverAnswers;
-    std::uint8_t jezik;  // 1 before
-    bool fromShare = false;
-    FileOp refused = FileOp::List;  // List: nothing refused
-  };
-  const Row rows[] = {
-      {"no file anywhere", nullptr, nullptr, true, 0},
-      {"M", nullptr, "M\r\n", false, 3},
-      {"lower-case m", nullptr, "mk\r\n", false, 3},
-      {"A", nullptr, "Albanian", false, 1},
-      {"S", nullptr, "s", false, 0},
-      {"another letter", nullptr, "X", false, 1},
-      {"empty first line", nullptr, "\r\nM\r\n", false, 1},
-      {"empty file", nullptr, "", false, 1},
-      {"leading space", nullptr, " M", false, 1},
-      {"share wins when the server answers", "M", "A", true, 3, true},
-      {"local file when the server is silent", "M", "A", false, 1},
-      {"local file when the share has none", nullptr, "A", true, 1},
-      {"a file that cannot be opened means Serbian", nullptr, "M", false, 0, false, FileOp::Open},
-      {"a file that cannot be read means Serbian", nullptr, "M", false, 0, false, FileOp::Read},
-  };
-  for (const Row& row : rows) {
+  constexpr FileOp kNone = FileOp::List;
+  // The share's file and the local one (nullptr: none), the server answers,
+  // Jezik after (1 before), an operation refused on the local file. The share
+  // wins when the server answers; a file that cannot be opened or read means Serbian.
+  const std::tuple<const char*, const char*, bool, int, FileOp> rows[] = {
+      {nullptr, nullptr, true, 0, kNone},
+      {nullptr, "M\r\n", false, 3, kNone},
+      {nullptr, "mk\r\n", false, 3, kNone},
+      {nullptr, "Albanian", false, 1, kNone},
+      {nullptr, "s", false, 0, kNone},
+      {nullptr, "X", false, 1, kNone},
+      {nullptr, "\r\nM\r\n", false, 1, kNone},
+      {nullptr, "", false, 1, kNone},
+      {nullptr, " M", false, 1, kNone},
+      {"M", "A", true, 3, kNone},
+      {"M", "A", false, 1, kNone},
+      {nullptr, "A", true, 1, kNone},
+      {nullptr, "M", false, 0, FileOp::Open},
+      {nullptr, "M", false, 0, FileOp::Read}};
+  for (const auto& [shareText, localText, serverAnswers, jezik, refused] : rows) {
+    const std::string name = std::string(shareText ? shareText : "-") + "/" + (localText ? localText : "-");
     test::FakeFileSystem fs;
     fs.addFolder(share);
-    if (row.shareText) fs.addTextFile(shareFile, row.shareText);
-    if (row.localText) fs.addTextFile("cJezik.txt", row.localText);
-    if (row.refused != FileOp::List) fs.fail(row.refused, "cJezik.txt");
+    if (shareText) fs.addTextFile(shareFile, shareText);
+    if (localText) fs.addTextFile("cJezik.txt", localText);
+    if (refused != kNone) fs.fail(refused, "cJezik.txt");
     Captions captions;
     captions.setJezik(1);
-    captions.Language_Select(fs, row.serverAnswers, share);
-    EXPECT_EQ(captions.Jezik(), row.jezik) << row.name;
-    EXPECT_EQ(captions.languageFilePath(), row.fromShare ? shareFile : "cJezik.txt") << row.name;
+    captions.Language_Select(fs, serverAnswers, share);
+    EXPECT_EQ(captions.Jezik(), jezik) << name;
+    EXPECT_EQ(captions.languageFilePath(), shareText && serverAnswers ? shareFile : "cJezik.txt") << name;
   }
 }
 
 TEST(TextEncoding, ConvertsForTheScreen) {
-  struct Row {
-    const char* name;
-    std::string bytes;
-    bool yusciiFont;
-    std::uint8_t jezik;
-    std::string utf8;
-  };
-  const Row rows[] = {
+  // Name, bytes, the YUSCII font chosen, Jezik, the text shown.
+  const std::tuple<const char*, std::string, bool, std::uint8_t, std::string> rows[] = {
       {"ascii stays", "Ser 12", false, 0, "Ser 12"},
       {"Windows-1250 S caron", "VA\x8aI", true, 0, "VA\xc5\xa0I"},
       {"Windows-1250 E diaeresis and C cedilla", "\xcb\xc7", false, 1, "\xc3\x8b\xc3\x87"},
@@ -96,10 +85,9 @@ TEST(TextEncoding, ConvertsForTheScreen) {
       {"Macedonian text outside the YUSCII font stays Latin", "^EKA", false, 3, "^EKA"},
       {"YUSCII font in Serbian stays Latin", "^EKA", true, 0, "^EKA"},
       {"a text ends at its first NUL", std::string("SALA\0\0X", 7), false, 0, "SALA"},
-      {"an all-zero field shows nothing", std::string(8, '\0'), true, 3, ""},
-  };
-  for (const Row& row : rows)
-    EXPECT_EQ(displayText(row.bytes, row.yusciiFont, row.jezik), row.utf8) << row.name;
+      {"an all-zero field shows nothing", std::string(8, '\0'), true, 3, ""}};
+  for (const auto& [name, bytes, yusciiFont, jezik, utf8] : rows)
+    EXPECT_EQ(displayText(bytes, yusciiFont, jezik), utf8) << name;
 }
 
 }  // namespace

@@ -63,17 +63,12 @@ TEST(Cells, TicketRefreshHighlightsRowsAndTickets) {
   // Row 1: 1 12 35 60 90, row 2: 9 23 47 71 85, row 3: 10 28 52 66 79; number
   // x in column x div 10 + 1 (90 in column 9), "*" elsewhere.
   const int kCard[3][5] = {{1, 12, 35, 60, 90}, {9, 23, 47, 71, 85}, {10, 28, 52, 66, 79}};
-  struct Row {
-    const char* name;
-    std::vector<int> drawn;
-    bool hint, blink;
-    const char* panel;  // header, then the three rows of cells
-  };
   const std::vector<int> four{1, 12, 35, 60}, line{1, 12, 35, 60, 90};
   const std::vector<int> fourteen{1, 12, 35, 60, 90, 9, 23, 47, 71, 85, 10, 28, 52, 66};
   std::vector<int> fifteen = fourteen;
   fifteen.push_back(79);
-  const Row rows[] = {
+  // Name, balls drawn, hints, blink phase, the header then the three rows of cells.
+  const std::tuple<const char*, std::vector<int>, bool, bool, std::string> rows[] = {
       {"one number", {12}, true, false, ".|.r......./........./........."},
       {"four of a row, hints off", four, false, false, ".|rr.r..r../........./........."},
       {"four of a row, hints on: blanks fill, the fifth waited", four, true, false,
@@ -85,28 +80,27 @@ TEST(Cells, TicketRefreshHighlightsRowsAndTickets) {
       {"fourteen, hints off: the missing one waited", fourteen, false, false,
        ".|rrrrrrrrr/rrrrrrrrr/rrrrrrrbr"},
       {"bingo, phase on", fifteen, false, true, "r|RRRRRRRRR/RRRRRRRRR/RRRRRRRRR"},
-      {"bingo, phase off", fifteen, false, false, ".|ppppppppp/ppppppppp/ppppppppp"},
-  };
-  for (const Row& r : rows) {
+      {"bingo, phase off", fifteen, false, false, ".|ppppppppp/ppppppppp/ppppppppp"}};
+  for (const auto& [name, drawn, hint, blink, expected] : rows) {
     TicketDisplay t;
     t.cells.fill("*");
     for (int row = 0; row < 3; ++row)
       for (int x : kCard[row]) {
         const auto at = static_cast<std::size_t>(row * 9 + (x == 90 ? 8 : x / 10));
         t.cells[at] = std::to_string(x);
-        t.Hit[at] = std::find(r.drawn.begin(), r.drawn.end(), x) != r.drawn.end();
+        t.Hit[at] = std::find(drawn.begin(), drawn.end(), x) != drawn.end();
       }
     ScreenModel model;
     fillTicketSlot(model, 3, "   7", t.cells, t.Hit);
     // The last refresh alone decides: none of the earlier highlights stays.
-    refreshTicketPanel(model, r.blink, !r.hint);
-    refreshTicketPanel(model, r.blink, r.hint);
-    refreshTicketPanel(model, r.blink, r.hint);
+    refreshTicketPanel(model, blink, !hint);
+    refreshTicketPanel(model, blink, hint);
+    refreshTicketPanel(model, blink, hint);
     std::string panel = model.ticketHeader(3).bg == cell::kDarkRed ? "r|" : ".|";
     for (int row = 1; row <= 3; ++row)
       for (int column = 1; column <= 9; ++column)
         panel += look(model.ticketCell(3, row, column)) + std::string(column == 9 && row < 3 ? "/" : "");
-    EXPECT_EQ(panel, r.panel) << r.name;
+    EXPECT_EQ(panel, expected) << name;
   }
 }
 

@@ -42,35 +42,6 @@ TEST(TicketAnalysis, CountsMissesRowByRow) {
   }
 }
 
-// The exchange rule itself is pinned by the order of the win texts and the
-// awaited marks; here the fast ranking is held against it on random tables.
-TEST(RankSort, FastRankingLeavesTheWholeTableAsTheExchangesDo) {
-  std::mt19937 random(20261206);
-  RankSorter sorter;
-  for (int state = 0; state < 1500; ++state) {
-    const std::size_t n = 1 + random() % (state % 10 == 0 ? 3000 : 200);
-    const double share = std::array{0.0, 0.01, 0.1, 0.5, 0.9, 1.0}[random() % 6];
-    std::uniform_int_distribution<int> miss(static_cast<int>(random() % 4),
-                                            5);  // a high lowest miss: many ties
-    std::vector<TicketRank> table(n);
-    for (std::size_t i = 0; i < n; ++i) {
-      // A record as a count makes it: RowMiss the least of three row misses, TotalMiss their sum.
-      const auto ticket = static_cast<std::uint16_t>(i + 1);
-      const int a = miss(random), b = miss(random), c = miss(random);
-      table[i] =
-          std::uniform_real_distribution<>(0, 1)(random) >= share
-              ? TicketRank{ticket, 10, 16, 0}
-              : TicketRank{ticket, static_cast<std::uint8_t>(std::min({a, b, c})),
-                           static_cast<std::uint8_t>(a + b + c), static_cast<std::uint8_t>(random() % 91)};
-    }
-    const bool hint = random() % 2, bingoPhase = random() % 2;
-    auto expected = table;
-    rankLiteral(expected, hint, bingoPhase);
-    sorter.sort(table, hint, bingoPhase);
-    ASSERT_EQ(table, expected) << "state " << state << " n " << n << " share " << share;
-  }
-}
-
 // Every figure of an analysis but the ranking, in one line.
 std::string figures(const TicketAnalysis& a) {
   std::string text = std::to_string(a.LineWaitMin()) + " " + std::to_string(a.BingoWaitMin()) + " " +

@@ -52,8 +52,8 @@ TEST(WinText, NamesTheWinnersOfTheTick) {
     h.tickets.TicketAnalysis_Run(facts);
     EXPECT_EQ(WinText_Build(h.analysis, h.captions, facts.BingoPhase, facts.LOP), text) << name;
   }
-  EXPECT_EQ(WinText_Build(TicketAnalysis(), test::SerbianCaptions(), false, 20),
-            "");  // before the first check
+  // Nobody wins before the first check.
+  EXPECT_EQ(WinText_Build(TicketAnalysis(), test::SerbianCaptions(), false, 20), "");
 }
 
 // Every row misses one: 4, 5 and `awaited`; with `twice` every row misses two.
@@ -62,76 +62,44 @@ Card waitingCard(std::uint8_t awaited, bool twice = false) {
   return {4, 11, 21, 31, 41, 5, 12, 22, 32, 42, awaited, 13, 23, 33, 43};
 }
 
+// The best-ticket text of a hall of `card`s but the special ones, then the balls marked.
+std::string best(const Card& card, const Special& special, std::pair<int, int> bought,
+                 const FrameFacts& facts) {
+  Hall h(cardsOf(card, special), {{1, 1944}});
+  if (bought.first) h.enter(bought.first, bought.second);
+  h.tickets.TicketAnalysis_Run(facts);
+  AwaitedMarks waited;
+  waited.fill(true);
+  std::string text =
+      BestTicketText_Build(h.analysis, h.captions, facts.BingoPhase, h.bought.BoughtCount(), waited) + "|";
+  for (int v = 0; v <= 90; ++v)
+    if (waited[static_cast<std::size_t>(v)]) text += " " + std::to_string(v);
+  return text;
+}
+
 TEST(BestTicketText, NamesTheLeaderAndMarksTheAwaitedBalls) {
-  const Card w1 = waitingCard(1);  // with 1..9 undrawn: waits for ball 1
-  const FrameFacts wait = factsAllBut({1, 2, 3, 4, 5, 6, 7, 8, 9}, 30);
-  const std::string waits1 = "1 Ceka  LOPTA 1 LINIJA ";
-  // Name, cards, specials, bought (0: none), the tick, the text, the balls marked.
-  const std::tuple<const char*, Card, Special, std::pair<int, int>, FrameFacts, std::string, std::vector<int>>
-      rows[] = {
-          {"one ball for a line",
-           kPlain,
-           {},
-           {17, 17},
-           factsAllBut({5, 15, 45}, 12),
-           "17 Ceka  LOPTA 45 LINIJA ",
-           {45}},
-          {"two balls for a line",
-           kPlain,
-           {},
-           {17, 17},
-           factsAllBut({4, 5, 14, 15, 44, 45}, 12),
-           "17 Ceka  2 LOPTA LINIJA ",
-           {}},
-          {"a line is there", kPlain, {}, {17, 17}, factsAllBut({5, 15}, 12), "17 Ceka  0 LOPTA LINIJA ", {}},
-          {"three balls for a bingo",
-           kPlain,
-           {},
-           {17, 17},
-           factsAllBut({5, 15, 45}, 40, true),
-           "17 Ceka 3 LOPTA BINGO",
-           {}},
-          {"one ball for a bingo",
-           kPlain,
-           {},
-           {17, 17},
-           factsAllBut({45}, 40, true),
-           "17 Ceka  LOPTA 45 BINGO ",
-           {45}},
-          {"nothing bought", kPlain, {}, {0, 0}, factsAllBut({5}, 0), "", {}},
-          // The first record of the ranking is then no bought ticket.
-          {"bought but not sold", kPlain, {}, {1945, 1946}, factsAllBut({5}, 0), "", {}},
-          {"marks up to position 100",
-           w1,
-           {{100, waitingCard(3)}, {101, waitingCard(2)}},
-           {1, 101},
-           wait,
-           waits1,
-           {1, 3}},
-          // Ticket 3 misses two balls in every row; the exchanges leave it at
-          // position 31, in front of ticket 32.
-          {"stop at the first ticket missing more",
-           w1,
-           {{3, waitingCard(9, true)}, {32, waitingCard(2)}},
-           {1, 40},
-           wait,
-           waits1,
-           {1}},
-          {"no stop without it", w1, {{32, waitingCard(2)}}, {1, 40}, wait, waits1, {1, 2}}};
-  for (const auto& [name, card, special, bought, facts, text, marks] : rows) {
-    Hall h(cardsOf(card, special), {{1, 1944}});
-    if (bought.first) h.enter(bought.first, bought.second);
-    h.tickets.TicketAnalysis_Run(facts);
-    AwaitedMarks waited;
-    waited.fill(true);
-    EXPECT_EQ(BestTicketText_Build(h.analysis, h.captions, facts.BingoPhase, h.bought.BoughtCount(), waited),
-              text)
-        << name;
-    std::vector<int> marked;
-    for (int v = 0; v <= 90; ++v)
-      if (waited[static_cast<std::size_t>(v)]) marked.push_back(v);
-    EXPECT_EQ(marked, marks) << name;
-  }
+  // Tickets bought (0: none), the tick, the text and the balls marked. Bought
+  // but not sold, the first record of the ranking is no bought ticket.
+  const std::tuple<std::pair<int, int>, FrameFacts, const char*> rows[] = {
+      {{17, 17}, factsAllBut({5, 15, 45}, 12), "17 Ceka  LOPTA 45 LINIJA | 45"},
+      {{17, 17}, factsAllBut({4, 5, 14, 15, 44, 45}, 12), "17 Ceka  2 LOPTA LINIJA |"},
+      {{17, 17}, factsAllBut({5, 15}, 12), "17 Ceka  0 LOPTA LINIJA |"},
+      {{17, 17}, factsAllBut({5, 15, 45}, 40, true), "17 Ceka 3 LOPTA BINGO|"},
+      {{17, 17}, factsAllBut({45}, 40, true), "17 Ceka  LOPTA 45 BINGO | 45"},
+      {{0, 0}, factsAllBut({5}, 0), "|"},
+      {{1945, 1946}, factsAllBut({5}, 0), "|"}};
+  for (const auto& [bought, facts, text] : rows) EXPECT_EQ(best(kPlain, {}, bought, facts), text);
+  // Tickets waiting for ball 1 but the special ones, the last bought: the
+  // awaited balls are marked down the ranking while tickets miss one ball.
+  const std::tuple<Special, int, const char*> waiting[] = {
+      {{{100, waitingCard(3)}, {101, waitingCard(2)}}, 101, "| 1 3"},  // up to position 100
+      // Ticket 3 misses two balls in every row; the exchanges leave it at
+      // position 31, in front of ticket 32, and the marks stop there.
+      {{{3, waitingCard(9, true)}, {32, waitingCard(2)}}, 40, "| 1"},
+      {{{32, waitingCard(2)}}, 40, "| 1 2"}};
+  for (const auto& [special, last, marks] : waiting)
+    EXPECT_EQ(best(waitingCard(1), special, {1, last}, factsAllBut({1, 2, 3, 4, 5, 6, 7, 8, 9}, 30)),
+              std::string("1 Ceka  LOPTA 1 LINIJA ") + marks);
 }
 
 }  // namespace
