@@ -8,8 +8,6 @@
 namespace bingo {
 namespace {
 
-using test::FakeFileSystem;
-
 constexpr const char* kShare = "\\\\SRV\\net";
 constexpr const char* kArchive = "C:\\Orma\\Bingo\\Arh\\DG2";
 const std::vector<std::uint8_t> kRecord(GameRecord::kSize, 0x5A);
@@ -30,7 +28,7 @@ struct Hall {
     fs.addFile(std::string(kShare) + "\\" + name, std::vector<std::uint8_t>(size, 0x5A));
   }
   void tick(int LOP, std::int32_t kolo = 8) { copy.CheckGameOver_Copy(config, LOP, kolo, 'N'); }
-  FakeFileSystem fs;
+  test::FakeFileSystem fs;
   test::FakeClock clock;
   Logs logs{fs, clock, "C:\\Orma\\Bingo\\ClientBingo.exe"};
   GameRecordCopy copy{fs, logs};

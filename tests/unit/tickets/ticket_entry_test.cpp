@@ -128,18 +128,8 @@ TEST(TicketDeletion, DialogAnswers) {
   EXPECT_EQ(h.prompts.asked, (Lines{"BRISANJE TIKETA|OD|", "BRISANJE TIKETA|DO|"}));
 }
 
-TEST(TicketEntry, DeleteAllForgetsEverythingButTheRound) {
-  Hall h({}, {{1, 100}});
-  h.enter(10, 20, 5);
-  h.tickets.bought().setLastKolo(12);
-  h.tickets.TkKupDeleteAll(factsWith({1, 2, 3}, 5, true));
-  EXPECT_EQ(h.bought.BoughtCount() + h.flagged() + h.bought.SoldSet(10) + h.listed().size(), 0u);
-  EXPECT_EQ(h.bought.LastKolo(), 12);
-  // The analysis starts again outside the bingo phase.
-  EXPECT_EQ(h.analysis.RankTable(1), (TicketRank{1, 10, 16, 0}));
-  EXPECT_EQ(h.analysis.LineWaitMin() * 100 + h.analysis.BingoWaitMin(), 1016);
-}
-
+// A new round forgets the bought tickets, their sold flags and the analysis,
+// which starts again outside the bingo phase.
 TEST(NewRound, ClearsTheTicketsOfANewRound) {
   // Name, last round, balls of the last game, balls now, round now, detected, cleared.
   const std::tuple<const char*, int, std::uint8_t, int, int, bool, bool> rows[] = {
@@ -153,15 +143,19 @@ TEST(NewRound, ClearsTheTicketsOfANewRound) {
       {"first detection after the start", 0, 5, 0, 1, true, true},
       {"round 0 after the start", 0, 5, 0, 0, true, false}};
   for (const auto& [name, lastKolo, lopMax, LOP, kolo, detected, cleared] : rows) {
-    Hall h;
+    Hall h({}, {{1, 100}});
     h.enter(1, 3);
     h.tickets.bought().setLastKolo(lastKolo);
     const NewRoundResult result =
-        h.tickets.CheckGameOver_NewRound(kolo, lopMax, h.captions, factsWith({}, LOP));
+        h.tickets.CheckGameOver_NewRound(kolo, lopMax, h.captions, factsWith({1, 2, 3}, LOP, true));
     EXPECT_EQ(result.detected, detected) << name;
     EXPECT_EQ(result.ticketsCleared, cleared) << name;
     EXPECT_EQ(h.bought.LastKolo(), cleared ? kolo : lastKolo) << name;
-    EXPECT_EQ(h.bought.BoughtCount(), cleared ? 0 : 3) << name;
+    EXPECT_EQ(h.bought.BoughtCount() + h.flagged() + h.bought.SoldSet(2) + h.listed().size(),
+              cleared ? 0u : 8u)
+        << name;
+    EXPECT_EQ(h.analysis.RankTable(1), (cleared ? TicketRank{1, 10, 16, 0} : TicketRank{1, 5, 15, 0}))
+        << name;
     EXPECT_EQ(result.memoLines,
               detected ? (Lines{"NOVO KOLO", std::to_string(kolo), "Unesite kupljene tikete"}) : Lines())
         << name;

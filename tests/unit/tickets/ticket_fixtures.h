@@ -3,14 +3,11 @@
 // answers, a hall of cards with its sold ranges, and frame facts.
 
 #include <deque>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "support/fake_file_system.h"
-#include "tickets/caption_source.h"
-#include "tickets/operator_prompts.h"
 #include "tickets/tickets.h"
 
 namespace bingo::test {
