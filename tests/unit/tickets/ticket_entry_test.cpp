@@ -10,7 +10,6 @@ using test::factsWith;
 using test::Hall;
 using test::Lines;
 using test::Ranges;
-using Answers = std::vector<std::optional<std::string>>;
 
 // The counts, the listed runs and the amount shown are held by the reviewed
 // screen dumps of the console tests for one plain entry.
@@ -40,7 +39,6 @@ TEST(TicketEntry, CommitsMergeIntoRunsAndCountThem) {
   }
   Hall h;  // the second drum enters everything without a memo line
   EXPECT_TRUE(h.tickets.EditKupEndExit("not", "read", true, factsWith({}, 0)).empty());
-  EXPECT_EQ(h.listed(), (Ranges{{1, 24192}}));
   for (const char* text : {"12a", " ", "99999999999"})  // pasted text raises and stores nothing
     EXPECT_THROW(h.tickets.EditKupEndExit("10", text, false, factsWith({}, 0)), AppError) << text;
   EXPECT_EQ(h.listed(), (Ranges{{1, 24192}}));
@@ -105,14 +103,14 @@ TEST(TicketDeletion, DialogAnswers) {
   // Name, answers, runs left of 10-20 entered with 1-18 sold (none: nothing
   // deleted), error boxes, questions asked.
   const Ranges split = {{10, 14}, {17, 18}};  // unsold tickets go even before the second ball
-  const std::tuple<const char*, Answers, Ranges, Lines, std::size_t> rows[] = {
-      {"a range inside a run splits it", {"15", "16"}, split, {}, 2},
-      {"zero asks again without a message", {"0", "15", "0", "16"}, split, {}, 4},
-      {"out of range asks again", {"30000", "15", "-3", "16"}, split, {"Pogresan unos", "Pogresan unos"}, 4},
-      {"reversed range deletes nothing", {"20", "10"}, {}, {"Pogresan opseg: 20 - 10"}, 2},
-      {"cancel ends it", {std::nullopt}, {}, {}, 1},
-      {"an empty answer ends it", {""}, {}, {}, 1},
-      {"text ends it", {"15", "abc"}, {}, {}, 2}};
+  const std::tuple<const char*, std::vector<std::optional<std::string>>, Ranges, Lines, std::size_t> rows[] =
+      {{"a range inside a run splits it", {"15", "16"}, split, {}, 2},
+       {"zero asks again without a message", {"0", "15", "0", "16"}, split, {}, 4},
+       {"out of range asks again", {"30000", "15", "-3", "16"}, split, {"Pogresan unos", "Pogresan unos"}, 4},
+       {"reversed range deletes nothing", {"20", "10"}, {}, {"Pogresan opseg: 20 - 10"}, 2},
+       {"cancel ends it", {std::nullopt}, {}, {}, 1},
+       {"an empty answer ends it", {""}, {}, {}, 1},
+       {"text ends it", {"15", "abc"}, {}, {}, 2}};
   for (const auto& [name, answers, ranges, errors, questions] : rows) {
     Hall h({}, {{1, 18}});
     h.enter(10, 20);

@@ -16,6 +16,7 @@ using Card = std::array<std::uint8_t, 15>;
 using Ranges = std::vector<TicketRange>;
 using Lines = std::vector<std::string>;
 inline constexpr const char* kType0 = "C:\\Orma\\Bingo\\Arh\\CfgW\\A1944.3x5";
+inline constexpr Card kPlain = {1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 41, 42, 43, 44, 45};
 
 // The Serbian captions the tickets use: caption k is the text after "|k=".
 class SerbianCaptions : public CaptionSource {

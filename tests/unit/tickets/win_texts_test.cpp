@@ -11,9 +11,9 @@ using test::Card;
 using test::factsAllBut;
 using test::factsWith;
 using test::Hall;
+using test::kPlain;
 
 using Special = std::vector<std::pair<int, Card>>;
-constexpr Card kPlain = {1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 41, 42, 43, 44, 45};
 
 // 1944 cards like `card` but the special ones, every ticket sold.
 std::vector<Card> cardsOf(const Card& card, const Special& special) {
