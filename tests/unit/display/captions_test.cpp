@@ -2,20 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include "display/model/text_encoding.h"
 #include "support/fake_file_system.h"
 
 namespace bingo {
 namespace {
 
 TEST(Captions, TableHoldsTheStoredBytesOfEveryLanguage) {
-  struct Row {
-    std::uint8_t jezik;
-    unsigned k;
-    std::string bytes;
-  };
   // The captions on the screen are held by the reviewed screen dumps of the
   // console tests; these are the ones no screen shows and the table's ends.
-  const Row rows[] = {
+  const std::tuple<std::uint8_t, unsigned, std::string> rows[] = {
       {0, 0, "LIN"},
       {1, 0, "VIJ"},
       {3, 46, "BRI{EWE NA TALONI"},
@@ -26,53 +22,72 @@ TEST(Captions, TableHoldsTheStoredBytesOfEveryLanguage) {
       {0, 100, ""},  // above the table
       {2, 2, ""},    // no language of that number
   };
-  for (const Row& row : rows) {
+  for (const auto& [jezik, k, bytes] : rows) {
     Captions captions;
-    captions.setJezik(row.jezik);
-    EXPECT_EQ(captions.JezikText(row.k), row.bytes) << "Jezik " << int(row.jezik) << " caption " << row.k;
+    captions.setJezik(jezik);
+    EXPECT_EQ(captions.JezikText(k), bytes) << "Jezik " << int(jezik) << " caption " << k;
   }
 }
 
 TEST(Captions, LanguageFileDecides) {
-  const std::string share = "\\\\bingoserver\\net";
-  const std::string shareFile = share + "\\cJezik.txt";
-  struct Row {
-    const char* name;
-    const char* shareText;  // nullptr: no file on the share
-    const char* localText;  // nullptr: no file in the working directory
-    bool serverAnswers;
-    std::uint8_t jezik;
-    std::string path;
-    FileOp refused = FileOp::List;  // List: nothing refused
-  };
-  const Row rows[] = {
-      {"no file anywhere", nullptr, nullptr, true, 0, "cJezik.txt"},
-      {"M", nullptr, "M\r\n", false, 3, "cJezik.txt"},
-      {"lower-case m", nullptr, "mk\r\n", false, 3, "cJezik.txt"},
-      {"A", nullptr, "Albanian", false, 1, "cJezik.txt"},
-      {"S", nullptr, "s", false, 0, "cJezik.txt"},
-      {"another letter", nullptr, "X", false, 1, "cJezik.txt"},
-      {"empty first line", nullptr, "\r\nM\r\n", false, 1, "cJezik.txt"},
-      {"empty file", nullptr, "", false, 1, "cJezik.txt"},
-      {"leading space", nullptr, " M", false, 1, "cJezik.txt"},
-      {"share wins when the server answers", "M", "A", true, 3, shareFile},
-      {"local file when the server is silent", "M", "A", false, 1, "cJezik.txt"},
-      {"local file when the share has none", nullptr, "A", true, 1, "cJezik.txt"},
-      {"a file that cannot be opened means Serbian", nullptr, "M", false, 0, "cJezik.txt", FileOp::Open},
-      {"a file that cannot be read means Serbian", nullptr, "M", false, 0, "cJezik.txt", FileOp::Read},
-  };
-  for (const Row& row : rows) {
+  const std::string share = "\\\\bingoserver\\net", shareFile = share + "\\cJezik.txt";
+  constexpr FileOp kNone = FileOp::List;
+  // The share's file and the local one (nullptr: none), the server answers,
+  // Jezik after (1 before), an operation refused on the local file. The share
+  // wins when the server answers; a file that cannot be opened or read means Serbian.
+  const std::tuple<const char*, const char*, bool, int, FileOp> rows[] = {
+      {nullptr, nullptr, true, 0, kNone},
+      {nullptr, "M\r\n", false, 3, kNone},
+      {nullptr, "mk\r\n", false, 3, kNone},
+      {nullptr, "Albanian", false, 1, kNone},
+      {nullptr, "s", false, 0, kNone},
+      {nullptr, "X", false, 1, kNone},
+      {nullptr, "\r\nM\r\n", false, 1, kNone},
+      {nullptr, "", false, 1, kNone},
+      {nullptr, " M", false, 1, kNone},
+      {"M", "A", true, 3, kNone},
+      {"M", "A", false, 1, kNone},
+      {nullptr, "A", true, 1, kNone},
+      {nullptr, "M", false, 0, FileOp::Open},
+      {nullptr, "M", false, 0, FileOp::Read}};
+  for (const auto& [shareText, localText, serverAnswers, jezik, refused] : rows) {
+    const std::string name = std::string(shareText ? shareText : "-") + "/" + (localText ? localText : "-");
     test::FakeFileSystem fs;
     fs.addFolder(share);
-    if (row.shareText) fs.addTextFile(shareFile, row.shareText);
-    if (row.localText) fs.addTextFile("cJezik.txt", row.localText);
-    if (row.refused != FileOp::List) fs.fail(row.refused, "cJezik.txt");
+    if (shareText) fs.addTextFile(shareFile, shareText);
+    if (localText) fs.addTextFile("cJezik.txt", localText);
+    if (refused != kNone) fs.fail(refused, "cJezik.txt");
     Captions captions;
     captions.setJezik(1);
-    captions.Language_Select(fs, row.serverAnswers, share);
-    EXPECT_EQ(captions.Jezik(), row.jezik) << row.name;
-    EXPECT_EQ(captions.languageFilePath(), row.path) << row.name;
+    captions.Language_Select(fs, serverAnswers, share);
+    EXPECT_EQ(captions.Jezik(), jezik) << name;
+    EXPECT_EQ(captions.languageFilePath(), shareText && serverAnswers ? shareFile : "cJezik.txt") << name;
   }
+}
+
+TEST(TextEncoding, ConvertsForTheScreen) {
+  // Name, bytes, the YUSCII font chosen, Jezik, the text shown.
+  const std::tuple<const char*, std::string, bool, std::uint8_t, std::string> rows[] = {
+      {"ascii stays", "Ser 12", false, 0, "Ser 12"},
+      {"Windows-1250 S caron", "VA\x8aI", true, 0, "VA\xc5\xa0I"},
+      {"Windows-1250 E diaeresis and C cedilla", "\xcb\xc7", false, 1, "\xc3\x8b\xc3\x87"},
+      {"euro and z caron", "\x80\x9e", false, 0, "\xe2\x82\xac\xc5\xbe"},
+      {"unassigned code keeps its number", "\x81", false, 0, "\xc2\x81"},
+      // "^EKA": Ч Е К А
+      {"YUSCII title in Macedonian", "^EKA", true, 3, "\xd0\xa7\xd0\x95\xd0\x9a\xd0\x90"},
+      // "Najboqi": Н а ј б о љ и
+      {"YUSCII lower case", "Najboqi", true, 3, "\xd0\x9d\xd0\xb0\xd1\x98\xd0\xb1\xd0\xbe\xd1\x99\xd0\xb8"},
+      // "VA[I {W~": В А Ш И space ш Њ ч
+      {"YUSCII punctuation letters", "VA[I {W~", true, 3,
+       "\xd0\x92\xd0\x90\xd0\xa8\xd0\x98 \xd1\x88\xd0\x8a\xd1\x87"},
+      {"YUSCII keeps digits and spaces", "2 TALONI", true, 3,
+       "2 \xd0\xa2\xd0\x90\xd0\x9b\xd0\x9e\xd0\x9d\xd0\x98"},
+      {"Macedonian text outside the YUSCII font stays Latin", "^EKA", false, 3, "^EKA"},
+      {"YUSCII font in Serbian stays Latin", "^EKA", true, 0, "^EKA"},
+      {"a text ends at its first NUL", std::string("SALA\0\0X", 7), false, 0, "SALA"},
+      {"an all-zero field shows nothing", std::string(8, '\0'), true, 3, ""}};
+  for (const auto& [name, bytes, yusciiFont, jezik, utf8] : rows)
+    EXPECT_EQ(displayText(bytes, yusciiFont, jezik), utf8) << name;
 }
 
 }  // namespace
