@@ -32,12 +32,6 @@ void RankSorter::KeySets::load(const KeyBits& keys, std::span<const std::uint64_
   }
 }
 
-void RankSorter::KeySets::loadFrom(std::span<const TicketRank> table, std::uint8_t TicketRank::*key) {
-  m_below.clear();
-  for (std::size_t i = 0; i < table.size(); ++i)
-    if (table[i].*key < kMaxKey) m_below.set(i + 1, table[i].*key + 1u);
-}
-
 void RankSorter::KeySets::finish() {
   for (unsigned k = 2; k <= kMaxKey; ++k) {
     const std::uint64_t* smaller = m_below.of(k - 1);
@@ -108,19 +102,6 @@ void RankSorter::run(std::span<TicketRank> table, bool hint, bool BingoPhase) {
   if (rowPass) m_row.finish();
   pass(table, true, rowPass);
   if (rowPass) pass(table, false, true);
-}
-
-void RankSorter::sort(std::span<TicketRank> table, bool hint, bool BingoPhase) {
-  // Keys above 16 never come from a count; should one appear, the bit sets
-  // cannot hold it and the plain algorithm runs instead.
-  const bool fits = table.size() < kTicketTableSize &&
-                    std::all_of(table.begin(), table.end(), [](const TicketRank& record) {
-                      return record.RowMiss <= kMaxKey && record.TotalMiss <= kMaxKey;
-                    });
-  if (!fits) return rankLiteral(table, hint, BingoPhase);
-  m_total.loadFrom(table, &TicketRank::TotalMiss);
-  m_row.loadFrom(table, &TicketRank::RowMiss);
-  run(table, hint, BingoPhase);
 }
 
 void RankSorter::sortCounted(std::span<TicketRank> table, bool hint, bool BingoPhase, const KeyBits& rowKeys,

@@ -38,10 +38,6 @@ void rankLiteral(std::span<TicketRank> table, bool hint, bool BingoPhase);
 // forward search in bit sets of "positions whose key is below k".
 class RankSorter {
  public:
-  // Any table of at most 24193 positions (larger ones, or keys above 16, take
-  // the literal way).
-  void sort(std::span<TicketRank> table, bool hint, bool BingoPhase);
-
   // A table of 24193 positions written by a count: the keys come as the
   // positions (1-based, bit t for position t) of each RowMiss and TotalMiss
   // value, of which only the positions in `analysed` count. Every other
@@ -58,7 +54,6 @@ class RankSorter {
    public:
     // below(key + 1) := the analysed positions of each key.
     void load(const KeyBits& keys, std::span<const std::uint64_t> analysed);
-    void loadFrom(std::span<const TicketRank> table, std::uint8_t TicketRank::*key);
     // Lets every set take in the smaller keys.
     void finish();
     void change(std::size_t pos, unsigned from, unsigned to);
