@@ -28,6 +28,7 @@ TEST(HostPaths, MapsWindowsPathsOntoTheRootsMatchingCaseWhereNamesExist) {
       // New names keep their case below the part that exists.
       {"C:\\orma\\bingo\\Arh\\Log\\261206.Txt", tmp / "c/Orma/Bingo/Arh/Log/261206.Txt"},
       {"D:\\Orma\\Wav", tmp / "d/Orma/Wav"},
+      {"z:\\Arh", tmp / "z/Arh"},
       {"C:", tmp / "c"},
       {"\\\\SRV7\\net\\Frame.dat", tmp / "unc/srv7/NET/frame.DAT"},
       {"\\\\Other\\net\\Off1.txt", tmp / "unc/Other/net/Off1.txt"},

@@ -19,6 +19,7 @@ TEST(TicketEntry, CommitsMergeIntoRunsAndCountThem) {
       {"overlapping ranges merge", {{"10", "20"}, {"15", "30"}}, {{10, 30}}, 21},
       {"adjacent ranges merge", {{"1", "5"}, {"6", "9"}}, {{1, 9}}, 9},
       {"a single ticket", {{"7", "7"}}, {{7, 7}}, 1},
+      {"blanks around a number are read past", {{" 7\t", "\t8 "}}, {{7, 8}}, 2},
       {"ranges list in ticket order", {{"50", "60"}, {"1", "2"}}, {{1, 2}, {50, 60}}, 13},
       {"the whole range", {{"1", "24192"}}, {{1, 24192}}, 24192},
       {"first above last is dropped", {{"20", "10"}}, {}, 0},
