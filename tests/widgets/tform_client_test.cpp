@@ -125,8 +125,6 @@ TEST(TFormClient, ActionsReachTheConsoleAndCheckMarksFollowTheSettings) {
   auto* lan = w.form->findChild<QAction*>("acBub_LAN");
   lan->trigger();
   EXPECT_TRUE(lan->isChecked() && enable->isVisible());
-  w.form->findChild<QAction*>("acBub_WB_Show")->trigger();
-  EXPECT_TRUE(w.form->findChild<QWidget*>("WebBrowser_Camera")->isVisibleTo(w.form.get()));
   // The key filter swallows text only in the entry fields; Escape leaves the
   // menu bar's keyboard mode.
   for (const auto& [focus, text, swallow] : {std::tuple{"EditKupPoc", "a", true},
