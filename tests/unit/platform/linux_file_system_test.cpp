@@ -40,6 +40,12 @@ TEST_F(LinuxFileSystemTest, RefusalsCarryTheErrnoCodeLikeTheFake) {
     ASSERT_TRUE(each->makeFolder("C:\\Data\\Folder").ok());
     ASSERT_TRUE(writeTextFile(*each, "C:\\Data\\File.txt", "x").ok());
   }
+  // A new folder is open to everyone the umask lets in, like the hall's shared folders.
+  struct stat st {};
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ASSERT_EQ(::stat((tmp / "c/Data/Folder").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0777 & ~mask);
   const std::vector<std::uint8_t> one{1};
   std::unique_ptr<ReadFile> file;
   using Op = std::function<int(FileSystem&)>;
