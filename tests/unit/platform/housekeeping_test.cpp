@@ -24,24 +24,6 @@ struct Hall {
 };
 std::string report(const std::string& text) { return "  1206 09:30:15> " + text; }
 
-TEST(Housekeeping, MakesTheInstallationTreeInOrderOnce) {
-  const Folders console{"C:\\Windows",  kArh,           kArh + "\\Dg",   kArh + "\\Bub",
-                        kArh + "\\DMG", kArh + "\\Log", kArh + "\\CfgW", kArh + "\\Net"};
-  Folders other = console;
-  other.insert(other.end(), {"D:\\Orma\\Wav", "C:\\Orma\\Wav\\Temp", kArh + "\\Rep"});
-  for (bool consoleRole : {true, false}) {
-    Hall hall({"C:\\Orma\\Bingo", "D:\\Orma", "C:\\Orma\\Wav"});
-    const auto before = static_cast<std::ptrdiff_t>(hall.fs.folderPaths().size());
-    hall.housekeeping.AppHalt_Folders_Make(consoleRole);
-    const Folders all = hall.fs.folderPaths();
-    EXPECT_EQ(Folders(all.begin() + before, all.end()), consoleRole ? console : other);
-    const int made = hall.fs.count(FileOp::MakeFolder);
-    hall.housekeeping.AppHalt_Folders_Make(consoleRole);
-    EXPECT_EQ(hall.fs.count(FileOp::MakeFolder), made) << "a second start makes nothing";
-    EXPECT_FALSE(hall.fs.hasFile(kLogApp));
-  }
-}
-
 TEST(Housekeeping, AFailedFolderStopsTheChainWithTwoReports) {
   struct Row {
     std::string refused;
@@ -70,9 +52,9 @@ TEST(Housekeeping, AFailedFolderStopsTheChainWithTwoReports) {
 
 TEST(Housekeeping, TicketBaseCheckLeavesItsMessages) {
   const std::string once = "Ne postoji file: " + kTicketBase, twice = "Ne postoji file:  " + kTicketBase;
-  // ticket base size (nothing: none), a city file, the trace, LogApp.txt
+  // ticket base size (nothing: none), a city file, the trace, LogApp.txt; the missing
+  // ticket base is in the start-up dump
   const std::tuple<std::optional<std::size_t>, bool, std::vector<std::string>, std::string> rows[] = {
-      {std::nullopt, false, {once, once, twice, twice}, report(once) + report(twice)},
       // The city file is not looked at after a bad ticket base.
       {29161, false, {twice, twice}, report(twice)},
       {29159, true, {twice, twice}, report(twice)},
@@ -104,26 +86,6 @@ TEST(Housekeeping, FileAndFolderChecksOnOtherPaths) {
   hall.fs.fail(FileOp::MakeFolder, kArh + "\\DG2");
   EXPECT_FALSE(hall.housekeeping.Folder_Ensure(kArh + "\\DG2", false));
   EXPECT_FALSE(hall.fs.hasFile(kLogApp));
-}
-
-// The installation's own file names show in the paths of the command files
-// erased here and of the ticket base reported missing.
-TEST(Housekeeping, LeftoverLocalCommandFilesAreErased) {
-  Hall hall;
-  const std::string net = kArh + "\\Net\\";
-  for (const char* name : {"Off1.txt", "OFF3.TXT", "AltS.txt", "Off2.txt"})
-    hall.fs.addTextFile(net + name, "");
-  hall.fs.fail(FileOp::Remove, net + "Off2.txt");
-  hall.housekeeping.AppHalt_Folders_Make(true);
-  hall.housekeeping.AppHalt_FileAndFold_Names_Make_Default();
-  hall.housekeeping.AppHalt_Files_EraseOld();
-  hall.housekeeping.AppHalt_Files_EraseOff();
-  hall.housekeeping.AppHalt_Files();
-  EXPECT_EQ(hall.fs.filePaths(),
-            (Folders{net + "AltS.txt", net + "Off2.txt", kArh + "\\Log\\261206.Txt", kLogApp}));
-  // Only the missing ticket base was reported, not the refused delete.
-  EXPECT_EQ(hall.fs.text(kLogApp),
-            report("Ne postoji file: " + kTicketBase) + report("Ne postoji file:  " + kTicketBase));
 }
 
 }  // namespace

@@ -12,7 +12,6 @@ constexpr const char* kProgram = "C:\\Orma\\Bingo\\ClientBingo.exe";
 constexpr const char* kRunLog = "c:\\orma\\bingo\\clientbingo.log";
 constexpr const char* kTrace = "C:\\Orma\\Bingo\\Arh\\Log\\261206.Txt";
 constexpr const char* kLogApp = "C:\\Orma\\Bingo\\Arh\\Log\\LogApp.txt";
-using Strings = std::vector<std::string>;
 
 TEST(Logs, ProgramSiblingReplacesTheExtensionAndLowersThePath) {
   const std::tuple<const char*, const char*, const char*> rows[] = {
@@ -24,71 +23,44 @@ TEST(Logs, ProgramSiblingReplacesTheExtensionAndLowersThePath) {
     EXPECT_EQ(programSiblingPath(program, extension), expected) << program;
 }
 
+// Every number zero-padded, the year of the trace file's name in two digits.
 TEST(Logs, EveryLogWritesItsOwnFormat) {
-  const std::tuple<LocalTime, std::string, const char*, const char*> rows[] = {
-      // time, "hh:nn:ss:zzz" of the run and error logs, trace file, LogApp.txt after Report_Error
-      {{2000, 1, 2, 3, 4, 5, 7},
-       "03:04:05:007",
-       "C:\\Orma\\Bingo\\Arh\\Log\\000102.Txt",
-       "  0102 03:04:05> Greska"},
-      {{2109, 10, 31, 23, 59, 59, 999},
-       "23:59:59:999",
-       "C:\\Orma\\Bingo\\Arh\\Log\\091031.Txt",
-       "  1031 23:59:59> Greska"}};
-  for (const auto& [time, stamp, traceFile, logApp] : rows) {
-    test::FakeFileSystem fs;
-    fs.addFolder("C:\\Orma\\Bingo\\Arh\\Log");
-    test::FakeClock clock;
-    clock.time = time;
-    Logs logs(fs, clock, kProgram);
-    logs.Log_Run("RUN Bingo");
-    logs.Log_Error("Access violation");
-    logs.Trace_Begin("uPoint_Ini");
-    logs.Trace_End("uPoint_Ini");
-    logs.Report_Error("Greska");
-    logs.Log_Run("END Bingo");
-    const std::string t = stamp.substr(0, 8) + "> ";
-    EXPECT_EQ(fs.text(kRunLog), stamp + " RUN Bingo\r\n" + stamp + " END Bingo\r\n");
-    EXPECT_EQ(fs.text("c:\\orma\\bingo\\clientbingo.err"), stamp + " Access violation\r\n");
-    EXPECT_EQ(fs.text(traceFile),
-              t + "Ucitava se: uPoint_Ini...\r\n" + t + "Ucitan  je: uPoint_Ini.\r\n" + t + "Greska\r\n");
-    EXPECT_EQ(fs.text(kLogApp), logApp);
-    EXPECT_EQ(fs.filePaths()[0], kRunLog) << "named in lower case";
-  }
-}
-
-TEST(Logs, TraceFallsBackToTheWorkingDirectoryWithoutTheLogFolder) {
-  const std::string arh = "C:\\Orma\\Bingo\\Arh";
-  const std::tuple<const char*, bool, const char*, Strings> rows[] = {
-      // folder made before, every folder creation refused, trace file, folders afterwards
-      {"C:\\Orma\\Bingo\\Arh", false, kTrace, {"C:\\Orma", "C:\\Orma\\Bingo", arh, arh + "\\Log"}},
-      {"C:\\Orma\\Bingo", false, "261206.Txt", {"C:\\Orma", "C:\\Orma\\Bingo"}},
-      {"C:\\Orma\\Bingo\\Arh", true, "261206.Txt", {"C:\\Orma", "C:\\Orma\\Bingo", arh}}};
-  for (const auto& [existing, refused, traceFile, folders] : rows) {
-    test::FakeFileSystem fs;
-    fs.addFolder(existing);
-    if (refused) fs.fail(FileOp::MakeFolder, "*");
-    test::FakeClock clock;
-    Logs logs(fs, clock, kProgram);
-    logs.Trace_Write("Ucitava se: AppHalt_Files...");
-    EXPECT_EQ(fs.text(traceFile), "09:30:15> Ucitava se: AppHalt_Files...\r\n") << existing;
-    EXPECT_EQ(fs.filePaths(), Strings{traceFile}) << existing;
-    EXPECT_EQ(fs.folderPaths(), folders) << existing;
-  }
-}
-
-TEST(Logs, ReportsFollowEachOtherOnOneLineCutAtSixty) {
   test::FakeFileSystem fs;
-  fs.addFolder("C:\\Orma\\Bingo");  // the installation folder and the log folder are made on demand
+  fs.addFolder("C:\\Orma\\Bingo\\Arh\\Log");
   test::FakeClock clock;
+  clock.time = {2109, 1, 2, 3, 4, 5, 7};
   Logs logs(fs, clock, kProgram);
+  logs.Log_Run("RUN Bingo");
+  logs.Log_Error("Access violation");
+  logs.Trace_Begin("uPoint_Ini");
+  logs.Trace_End("uPoint_Ini");
+  logs.Report_Error("Greska");
+  logs.Log_Run("END Bingo");
+  EXPECT_EQ(fs.text(kRunLog), "03:04:05:007 RUN Bingo\r\n03:04:05:007 END Bingo\r\n");
+  EXPECT_EQ(fs.text("c:\\orma\\bingo\\clientbingo.err"), "03:04:05:007 Access violation\r\n");
+  EXPECT_EQ(
+      fs.text("C:\\Orma\\Bingo\\Arh\\Log\\090102.Txt"),
+      "03:04:05> Ucitava se: uPoint_Ini...\r\n03:04:05> Ucitan  je: uPoint_Ini.\r\n03:04:05> Greska\r\n");
+  EXPECT_EQ(fs.text(kLogApp), "  0102 03:04:05> Greska");
+  EXPECT_EQ(fs.filePaths()[0], kRunLog) << "named in lower case";
+}
+
+// Reports follow each other on one line, each cut at sixty characters, and so
+// are the trace and report file names, folder included. The first trace line
+// is written before the report makes the missing folders.
+TEST(Logs, ReportsAndFileNamesAreCutAtSixty) {
+  test::FakeFileSystem fs;
+  fs.addFolder("C:\\Orma\\Bingo\\Arh");
+  const std::string folder = "C:\\Orma\\Bingo\\Arh\\Dnevnici\\Konzola_broj_sedam_u_sali7";  // 53 characters
+  test::FakeClock clock;
+  Logs logs(fs, clock, kProgram, folder);
   const std::string sixty(60, 'x');
   logs.Report_Error(sixty + std::string(20, 'y'));
   clock.time.second = 16;
   logs.Report_Error("Ne postoji folder: ");
-  EXPECT_EQ(fs.text(kLogApp), "  1206 09:30:15> " + sixty + "  1206 09:30:16> Ne postoji folder: ");
-  // The first trace line is written before the report makes the log folder.
-  EXPECT_EQ(fs.text("261206.Txt") + fs.text(kTrace),
+  EXPECT_EQ(fs.text(folder + "\\LogApp"),
+            "  1206 09:30:15> " + sixty + "  1206 09:30:16> Ne postoji folder: ");
+  EXPECT_EQ(fs.text("261206.Txt") + fs.text(folder + "\\261206"),
             "09:30:15> " + sixty + "\r\n09:30:16> Ne postoji folder: \r\n");
 }
 
@@ -105,18 +77,6 @@ TEST(Logs, ARefusedAppendLosesTheEntryButNeverTheLog) {
   EXPECT_EQ(fs.text(kTrace) + fs.text(kRunLog), "09:00:00> earlier\r\n09:00:00:000 RUN Bingo\r\n");
   EXPECT_EQ(fs.count(FileOp::Write), 0);
   EXPECT_FALSE(fs.hasFile(kLogApp));
-}
-
-TEST(Logs, FileNamesAreCutAtSixty) {
-  test::FakeFileSystem fs;
-  const std::string folder = "C:\\Orma\\Bingo\\Arh\\Dnevnici\\Konzola_broj_sedam_u_sali7";  // 53 characters
-  fs.addFolder(folder);
-  test::FakeClock clock;
-  Logs logs(fs, clock, kProgram, folder);
-  logs.Trace_Write("t");
-  logs.Report_Error("r");
-  EXPECT_EQ(fs.text(folder + "\\261206"), "09:30:15> t\r\n09:30:15> r\r\n");
-  EXPECT_EQ(fs.text(folder + "\\LogApp"), "  1206 09:30:15> r");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 
 #include "platform/linux_network.h"
@@ -24,11 +25,6 @@ TEST(NetworkLookup, DottedAddressesAndLocalNames) {
             "192.168.1.20 127.0.0.1");
   for (const std::string& name : {std::string(), std::string("local\0host", 10), std::string("no such host")})
     EXPECT_TRUE(lookup.resolve(name).isZero()) << name;  // a name with blanks is never found
-  // The local address label is dotted text or the no-address text.
-  const std::string text = LinuxNetwork().Local_IPText();
-  if (text != "IP Address: NEMA!!!") {
-    EXPECT_EQ(lookup.resolve(text).dotted(), text);
-  }
 }
 
 // Whether the resolver answers at once or waits on a silent name server, and
@@ -77,10 +73,32 @@ TEST(LinuxNetwork, WithoutIcmpThePingProbesPort445AndSaysSoOnce) {
     ::_exit((answered ? 0 : 1) | (loggedOnce ? 0 : 2));
   }
   int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
+  ASSERT_TRUE(::waitpid(child, &status, 0) == child && WIFEXITED(status));
   if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "ICMP sockets stay allowed without the raw-socket right";
   EXPECT_EQ(WEXITSTATUS(status), 0) << "1: no answer, 2: the fallback not logged exactly once";
+}
+
+TEST(LocalAddress, TheLanAddressWhenTheHostNameIsLoopback) {
+  const Ipv4Address none{}, debianHost{{127, 0, 1, 1}}, lan{{192, 168, 5, 20}}, other{{10, 1, 2, 3}};
+  const InterfaceAddress lo{{{127, 0, 0, 1}}, true, true}, eth{lan, true, false}, down{other, false, false};
+  const std::tuple<const char*, Ipv4Address, std::vector<InterfaceAddress>, const char*> rows[] = {
+      {"the host name's own address", other, {lo, eth}, "10.1.2.3"},
+      {"loopback gives the first interface that is up", debianHost, {lo, down, eth}, "192.168.5.20"},
+      {"no lookup answer gives it too", none, {lo, eth}, "192.168.5.20"},
+      {"only loopback interfaces keep the looked-up address", debianHost, {lo, down}, "127.0.1.1"},
+      {"nothing at all", none, {lo}, "IP Address: NEMA!!!"},
+  };
+  for (const auto& [name, lookedUp, interfaces, text] : rows)
+    EXPECT_EQ(localAddressText(lookedUp, interfaces), text) << name;
+
+  // On this machine: a LAN interface that is up is what the label shows, as dotted text.
+  const auto all = interfaceAddresses();
+  if (std::any_of(all.begin(), all.end(), [](const InterfaceAddress& a) { return a.up && !a.loopback; })) {
+    const std::string text = LinuxNetwork().Local_IPText();
+    EXPECT_TRUE(text.rfind("127.", 0) != 0 &&
+                NetworkLookup(std::chrono::seconds(2)).resolve(text).dotted() == text)
+        << text;
+  }
 }
 
 }  // namespace

