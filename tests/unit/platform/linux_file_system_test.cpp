@@ -1,21 +1,85 @@
-#include "platform/linux_file_system.h"
+// The host's disk as the console sees it: Windows paths mapped onto two
+// roots, refusals with the codes of the fake, whole-file saves.
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <numeric>
 #include <set>
 
+#include "platform/host_paths.h"
+#include "platform/linux_file_system.h"
 #include "support/fake_file_system.h"
 #include "unit/platform/temp_folder.h"
 
 namespace bingo {
 namespace {
+
+TEST(HostPaths, MapsWindowsPathsOntoTheRootsMatchingCaseWhereNamesExist) {
+  test::TempFolder tmp;
+  tmp.file("c/Orma/Bingo/Arh/CfgW/CfgC2.cfg");
+  tmp.file("unc/srv7/NET/frame.DAT");
+  tmp.folder("c/Amb/x");
+  tmp.folder("c/AMB/x");
+  const HostPaths paths(HostRoots{tmp.path(), tmp / "unc"});
+
+  const std::pair<std::string, std::string> rows[] = {
+      // Windows path, host path
+      {"C:\\Orma\\Bingo\\Arh\\CfgW\\CfgC2.cfg", tmp / "c/Orma/Bingo/Arh/CfgW/CfgC2.cfg"},
+      // An existing file is reused whatever the case of the text.
+      {"c:\\ORMA\\bingo\\ARH\\cfgw\\cfgc2.CFG", tmp / "c/Orma/Bingo/Arh/CfgW/CfgC2.cfg"},
+      {"C:/Orma/Bingo/Arh/CfgW", tmp / "c/Orma/Bingo/Arh/CfgW"},
+      {"C:\\Orma\\Bingo\\Arh\\", tmp / "c/Orma/Bingo/Arh"},
+      // New names keep their case below the part that exists.
+      {"C:\\orma\\bingo\\Arh\\Log\\261206.Txt", tmp / "c/Orma/Bingo/Arh/Log/261206.Txt"},
+      {"z:\\Arh", tmp / "z/Arh"},
+      {"C:", tmp / "c"},
+      {"\\\\SRV7\\net\\Frame.dat", tmp / "unc/srv7/NET/frame.DAT"},
+      {"\\\\Other\\net\\Off1.txt", tmp / "unc/Other/net/Off1.txt"},
+      // Two entries differing only in case: no unique match, the given name stays.
+      {"C:\\amB\\x", tmp / "c/amB/x"},
+      // ".." is taken back by the text, never above the drive.
+      {"C:\\Orma\\..\\..\\..\\etc\\passwd", tmp / "c/etc/passwd"},
+      {"C:\\Orma\\.\\Bingo\\..\\Bingo", tmp / "c/Orma/Bingo"},
+      // A host path (the program's own location) is matched the same way.
+      {tmp / "C/orma/BINGO", tmp / "c/Orma/Bingo"},
+      {"Net.INI.missing", "Net.INI.missing"},
+      {"sub\\file.txt", "sub/file.txt"},
+      {"..\\up.txt", "up.txt"},
+      {".", "."},
+  };
+  for (const auto& [windows, host] : rows) EXPECT_EQ(paths.toHost(windows), host) << windows;
+}
+
+TEST(HostPaths, RootsComeFromTheEnvironmentWithTheirDefaults) {
+  std::vector<std::pair<const char*, std::optional<std::string>>> saved;
+  for (const char* name : {"BINGO_ROOT", "BINGO_UNC_ROOT", "HOME"})
+    saved.emplace_back(name,
+                       std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt);
+  ::setenv("HOME", "/home/kasa", 1);
+  const std::tuple<const char*, const char*, std::string> rows[] = {
+      // BINGO_ROOT, BINGO_UNC_ROOT (nullptr: unset), the two roots
+      {nullptr, nullptr, "/home/kasa/.local/share/clientbingo /home/kasa/.local/share/clientbingo/unc"},
+      {"/srv/bingo/", nullptr, "/srv/bingo /srv/bingo/unc"},
+      {"/srv/bingo", "/mnt/shares/", "/srv/bingo /mnt/shares"},
+  };
+  for (const auto& [root, unc, expected] : rows) {
+    root ? ::setenv("BINGO_ROOT", root, 1) : ::unsetenv("BINGO_ROOT");
+    unc ? ::setenv("BINGO_UNC_ROOT", unc, 1) : ::unsetenv("BINGO_UNC_ROOT");
+    const HostRoots roots = HostRoots::fromEnvironment();
+    EXPECT_EQ(roots.bingoRoot + " " + roots.uncRoot, expected);
+  }
+  for (const auto& [name, value] : saved) value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
+}
 
 std::vector<std::uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
 
@@ -187,6 +251,114 @@ TEST(LinuxFileSystem, MoveAcrossFileSystemsCopiesThenRemoves) {
   EXPECT_EQ(std::make_pair(moved, linkMoved), std::make_pair(0, ELOOP));
   EXPECT_EQ(left + "| " + entriesOf(local / "c/DG2") + local.read("c/DG2/150101N1.DG"),
             "150102N1.DG | 150101N1.DG record");
+}
+
+// Whole-file saves on the real disk: read-only files stay as they are, links
+// among the console's own files are written through, a replaced file keeps
+// its mode and owner. Run as the current user and, when that is the
+// superuser whom no permission stops, once more as "nobody".
+
+constexpr uid_t kNobody = 65534;
+
+struct Row {
+  const char* name;
+  const char* file;  // the real file below the root, made with "old" unless mode is 0
+  mode_t mode;
+  const char* link;  // a relative link to it, written instead of the file, or nullptr
+  char special;      // 'L': the file's folder takes no new entry; 'N': the file belongs to nobody
+  int code;
+  const char* after;  // the real file's content afterwards
+};
+
+const Row kRows[] = {
+    {"a read-only file is refused", "c/Arh/CfgC2.cfg", 0444, nullptr, ' ', EACCES, "old"},
+    {"a writable file keeps its mode", "c/Arh/COMw.cfg", 0640, nullptr, ' ', 0, "new"},
+    {"a new file is made", "c/Arh/New.cfg", 0, nullptr, ' ', 0, "new"},
+    {"an own link is written through", "c/Real/GradW.txt", 0600, "c/Arh/GradW.txt", ' ', 0, "new"},
+    {"a link to a read-only file", "c/Real/RezDefW.txt", 0440, "c/Arh/RezDefW.txt", ' ', EACCES, "old"},
+    {"a link in the share is replaced", "c/Arh/Secret.txt", 0644, "unc/SRV/net/AltS.txt", ' ', 0, "old"},
+    {"a locked folder's file is rewritten in place", "c/Locked/ProtklW.cfg", 0644, nullptr, 'L', 0, "new"},
+    {"a locked folder's read-only file", "c/Locked/ProtklW.cfg", 0444, nullptr, 'L', EACCES, "old"},
+    {"the owner is kept", "c/Arh/clientbingo.ini", 0664, nullptr, 'N', 0, "new"},
+};
+
+// "c/Arh/x" is "C:\Arh\x", "unc/SRV/x" is "\\SRV\x".
+std::string windowsPath(std::string path) {
+  path = path.rfind("unc/", 0) == 0 ? "\\\\" + path.substr(4) : "C:\\" + path.substr(2);
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
+std::string readAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Plays one row in a fresh folder and says what went wrong, if anything.
+std::string play(const Row& r, const std::string& base) {
+  const std::string file = base + "/" + r.file, folder = std::filesystem::path(file).parent_path();
+  std::filesystem::create_directories(folder);
+  std::filesystem::create_directories(base + "/c/Arh");
+  if (r.mode != 0) {
+    std::ofstream(file) << "old";
+    ::chmod(file.c_str(), r.mode);
+    if (r.special == 'N' && ::chown(file.c_str(), kNobody, kNobody) != 0) return "chown";
+  }
+  if (r.link) {
+    const std::filesystem::path link = base + "/" + r.link;
+    std::filesystem::create_directories(link.parent_path());
+    std::filesystem::create_symlink(std::filesystem::relative(file, link.parent_path()), link);
+  }
+  if (r.special == 'L') ::chmod(folder.c_str(), 0555);
+
+  LinuxFileSystem disk{HostPaths(HostRoots{base, base + "/unc"})};
+  const std::string text = "new";
+  const int code = disk.writeFile(windowsPath(r.link ? r.link : r.file),
+                                  {reinterpret_cast<const std::uint8_t*>(text.data()), 3})
+                       .code;
+  std::string wrong;
+  struct stat st {};
+  const bool there = ::stat(file.c_str(), &st) == 0;
+  if (code != r.code) wrong += " code " + std::to_string(code);
+  if (readAll(file) != r.after) wrong += " content " + readAll(file);
+  if (r.mode != 0 && there && (st.st_mode & 07777) != r.mode)
+    wrong += " mode " + std::to_string(st.st_mode & 07777);
+  if (r.special == 'N' && there && st.st_uid != kNobody) wrong += " owner " + std::to_string(st.st_uid);
+  if (r.link &&
+      std::filesystem::is_symlink(base + "/" + r.link) == (std::string(r.link).rfind("unc/", 0) == 0))
+    wrong += " link kind";
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    if (entry.path().extension() == ".tmp") wrong += " left " + entry.path().filename().string();
+  ::chmod(folder.c_str(), 0777);
+  return wrong;
+}
+
+// The rows as the superuser cannot see them: in a child that dropped to
+// nobody and leaves what went wrong in a file beside the row's folder.
+std::string playAsNobody(const Row& r, const std::string& base) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    std::string wrong = "could not become nobody";
+    if (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0)
+      wrong = play(r, base);
+    ::_exit(std::ofstream(base + ".wrong") << wrong ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? readAll(base + ".wrong") : "the child died";
+}
+
+TEST(ProtectedFiles, SavesRespectReadOnlyFilesLinksModesAndOwners) {
+  test::TempFolder tmp;
+  ::chmod(tmp.path().c_str(), 0777);  // reachable by nobody
+  int n = 0;
+  for (const Row& r : kRows) {
+    if (r.special == 'N' && ::geteuid() != 0 && ::geteuid() != kNobody) continue;
+    EXPECT_EQ(play(r, tmp / std::to_string(n++)), "") << r.name;
+    if (::geteuid() == 0) {
+      EXPECT_EQ(playAsNobody(r, tmp / std::to_string(n++)), "") << r.name << " as nobody";
+    }
+  }
 }
 
 }  // namespace

@@ -1,17 +1,32 @@
-#include "platform/logs.h"
+// The four logs and the housekeeping of the installation's folders and files,
+// which reports into them.
 
 #include <gtest/gtest.h>
 
+#include "platform/housekeeping.h"
+#include "platform/logs.h"
 #include "support/fake_file_system.h"
 #include "support/fakes.h"
 
 namespace bingo {
 namespace {
 
-constexpr const char* kProgram = "C:\\Orma\\Bingo\\ClientBingo.exe";
+const std::string kArh = "C:\\Orma\\Bingo\\Arh", kProgram = "C:\\Orma\\Bingo\\ClientBingo.exe";
+const std::string kTicketBase = kArh + "\\CfgW\\A1944.3x5", kCity = kArh + "\\CfgW\\GradW.txt";
+const std::string kLogApp = kArh + "\\Log\\LogApp.txt", kTrace = kArh + "\\Log\\261206.Txt";
 constexpr const char* kRunLog = "c:\\orma\\bingo\\clientbingo.log";
-constexpr const char* kTrace = "C:\\Orma\\Bingo\\Arh\\Log\\261206.Txt";
-constexpr const char* kLogApp = "C:\\Orma\\Bingo\\Arh\\Log\\LogApp.txt";
+using Folders = std::vector<std::string>;
+
+struct Hall {
+  explicit Hall(const Folders& present = {"C:\\Orma\\Bingo"}) {
+    for (const auto& folder : present) fs.addFolder(folder);
+  }
+  test::FakeFileSystem fs;
+  test::FakeClock clock;
+  Logs logs{fs, clock, kProgram};
+  Housekeeping housekeeping{fs, logs};
+};
+std::string report(const std::string& text) { return "  1206 09:30:15> " + text; }
 
 TEST(Logs, ProgramSiblingReplacesTheExtensionAndLowersThePath) {
   const std::tuple<const char*, const char*, const char*> rows[] = {
@@ -25,58 +40,113 @@ TEST(Logs, ProgramSiblingReplacesTheExtensionAndLowersThePath) {
 
 // Every number zero-padded, the year of the trace file's name in two digits.
 TEST(Logs, EveryLogWritesItsOwnFormat) {
-  test::FakeFileSystem fs;
-  fs.addFolder("C:\\Orma\\Bingo\\Arh\\Log");
-  test::FakeClock clock;
-  clock.time = {2109, 1, 2, 3, 4, 5, 7};
-  Logs logs(fs, clock, kProgram);
-  logs.Log_Run("RUN Bingo");
-  logs.Log_Error("Access violation");
-  logs.Trace_Begin("uPoint_Ini");
-  logs.Trace_End("uPoint_Ini");
-  logs.Report_Error("Greska");
-  logs.Log_Run("END Bingo");
-  EXPECT_EQ(fs.text(kRunLog), "03:04:05:007 RUN Bingo\r\n03:04:05:007 END Bingo\r\n");
-  EXPECT_EQ(fs.text("c:\\orma\\bingo\\clientbingo.err"), "03:04:05:007 Access violation\r\n");
+  Hall hall({kArh + "\\Log"});
+  hall.clock.time = {2109, 1, 2, 3, 4, 5, 7};
+  hall.logs.Log_Run("RUN Bingo");
+  hall.logs.Log_Error("Access violation");
+  hall.logs.Trace_Begin("uPoint_Ini");
+  hall.logs.Trace_End("uPoint_Ini");
+  hall.logs.Report_Error("Greska");
+  hall.logs.Log_Run("END Bingo");
+  EXPECT_EQ(hall.fs.text(kRunLog), "03:04:05:007 RUN Bingo\r\n03:04:05:007 END Bingo\r\n");
+  EXPECT_EQ(hall.fs.text("c:\\orma\\bingo\\clientbingo.err"), "03:04:05:007 Access violation\r\n");
   EXPECT_EQ(
-      fs.text("C:\\Orma\\Bingo\\Arh\\Log\\090102.Txt"),
+      hall.fs.text(kArh + "\\Log\\090102.Txt"),
       "03:04:05> Ucitava se: uPoint_Ini...\r\n03:04:05> Ucitan  je: uPoint_Ini.\r\n03:04:05> Greska\r\n");
-  EXPECT_EQ(fs.text(kLogApp), "  0102 03:04:05> Greska");
-  EXPECT_EQ(fs.filePaths()[0], kRunLog) << "named in lower case";
+  EXPECT_EQ(hall.fs.text(kLogApp), "  0102 03:04:05> Greska");
+  EXPECT_EQ(hall.fs.filePaths()[0], kRunLog) << "named in lower case";
 }
 
 // Reports follow each other on one line, each cut at sixty characters, and so
 // are the trace and report file names, folder included. The first trace line
 // is written before the report makes the missing folders.
 TEST(Logs, ReportsAndFileNamesAreCutAtSixty) {
-  test::FakeFileSystem fs;
-  fs.addFolder("C:\\Orma\\Bingo\\Arh");
-  const std::string folder = "C:\\Orma\\Bingo\\Arh\\Dnevnici\\Konzola_broj_sedam_u_sali7";  // 53 characters
-  test::FakeClock clock;
-  Logs logs(fs, clock, kProgram, folder);
+  Hall hall({kArh});
+  const std::string folder = kArh + "\\Dnevnici\\Konzola_broj_sedam_u_sali7";  // 53 characters
+  Logs logs(hall.fs, hall.clock, kProgram, folder);
   const std::string sixty(60, 'x');
   logs.Report_Error(sixty + std::string(20, 'y'));
-  clock.time.second = 16;
+  hall.clock.time.second = 16;
   logs.Report_Error("Ne postoji folder: ");
-  EXPECT_EQ(fs.text(folder + "\\LogApp"),
-            "  1206 09:30:15> " + sixty + "  1206 09:30:16> Ne postoji folder: ");
-  EXPECT_EQ(fs.text("261206.Txt") + fs.text(folder + "\\261206"),
+  EXPECT_EQ(hall.fs.text(folder + "\\LogApp"), report(sixty) + "  1206 09:30:16> Ne postoji folder: ");
+  EXPECT_EQ(hall.fs.text("261206.Txt") + hall.fs.text(folder + "\\261206"),
             "09:30:15> " + sixty + "\r\n09:30:16> Ne postoji folder: \r\n");
 }
 
 TEST(Logs, ARefusedAppendLosesTheEntryButNeverTheLog) {
-  test::FakeFileSystem fs;
-  fs.addTextFile(kTrace, "09:00:00> earlier\r\n");
-  fs.addTextFile(kRunLog, "09:00:00:000 RUN Bingo\r\n");
-  fs.fail(FileOp::Append, "*");
-  test::FakeClock clock;
-  Logs logs(fs, clock, kProgram);
-  logs.Trace_Write("lost");
-  logs.Report_Error("lost");
-  logs.Log_Run("END Bingo");
-  EXPECT_EQ(fs.text(kTrace) + fs.text(kRunLog), "09:00:00> earlier\r\n09:00:00:000 RUN Bingo\r\n");
-  EXPECT_EQ(fs.count(FileOp::Write), 0);
-  EXPECT_FALSE(fs.hasFile(kLogApp));
+  Hall hall;
+  hall.fs.addTextFile(kTrace, "09:00:00> earlier\r\n");
+  hall.fs.addTextFile(kRunLog, "09:00:00:000 RUN Bingo\r\n");
+  hall.fs.fail(FileOp::Append, "*");
+  hall.logs.Trace_Write("lost");
+  hall.logs.Report_Error("lost");
+  hall.logs.Log_Run("END Bingo");
+  EXPECT_EQ(hall.fs.text(kTrace) + hall.fs.text(kRunLog), "09:00:00> earlier\r\n09:00:00:000 RUN Bingo\r\n");
+  EXPECT_EQ(hall.fs.count(FileOp::Write), 0);
+  EXPECT_FALSE(hall.fs.hasFile(kLogApp));
+}
+
+TEST(Housekeeping, AFailedFolderStopsTheChainWithTwoReports) {
+  struct Row {
+    std::string refused;
+    Folders present;
+    std::string logApp, named, absent;  // where the reports land, the folder named, one not tried after
+    std::string made = "C:\\Windows";
+  };
+  const Row rows[] = {
+      {kArh, {"C:\\Orma\\Bingo"}, "LogApp.txt", kArh, kArh + "\\Dg"},
+      {kArh + "\\Dg", {"C:\\Orma\\Bingo"}, kLogApp, kArh + "\\Dg", kArh + "\\Net"},
+      // A fresh disk: the installation's parents are made, the other drive's tree is not.
+      {"", {}, kLogApp, "D:\\Orma\\Wav", "C:\\Orma\\Wav\\Temp", kArh + "\\Net"},
+      {"D:\\Orma\\Wav", {"C:\\Orma\\Bingo", "D:\\Orma"}, kLogApp, "D:\\Orma\\Wav", kArh + "\\Rep"},
+  };
+  for (const Row& row : rows) {
+    Hall hall(row.present);
+    if (!row.refused.empty()) hall.fs.fail(FileOp::MakeFolder, row.refused);
+    hall.housekeeping.AppHalt_Folders_Make(false);
+    EXPECT_EQ(hall.fs.text(row.logApp),
+              report("Ne mogu da napravim folder: " + row.named) + report("Ne postoji folder: "))
+        << row.named;
+    EXPECT_FALSE(hall.fs.hasFolder(row.absent)) << row.named;
+    EXPECT_TRUE(hall.fs.hasFolder(row.made)) << row.named;
+  }
+}
+
+TEST(Housekeeping, TicketBaseCheckLeavesItsMessages) {
+  const std::string once = "Ne postoji file: " + kTicketBase, twice = "Ne postoji file:  " + kTicketBase;
+  // ticket base size, a city file, the trace, LogApp.txt; a missing ticket base is in the start-up dump
+  const std::tuple<std::size_t, bool, std::vector<std::string>, std::string> rows[] = {
+      // The city file is not looked at after a bad ticket base.
+      {29161, false, {twice, twice}, report(twice)},
+      {29159, true, {twice, twice}, report(twice)},
+      // Only the city's absence is traced, and not reported.
+      {29160, false, {"Ne postoji file: " + kCity}, ""},
+      {29160, true, {}, ""},
+  };
+  for (const auto& [baseSize, city, lines, logApp] : rows) {
+    Hall hall({kArh + "\\Log"});
+    hall.fs.addFile(kTicketBase, std::vector<std::uint8_t>(baseSize, 7));
+    if (city) hall.fs.addTextFile(kCity, "NOVI SAD\r\n");
+    hall.housekeeping.AppHalt_FileAndFold_Names_Make_Default();
+    hall.housekeeping.AppHalt_Files();
+    std::string trace;
+    for (const auto& line : lines) trace += "09:30:15> " + line + "\r\n";
+    EXPECT_EQ(hall.fs.text(kArh + "\\Log\\261206.Txt") + "|" + hall.fs.text(kLogApp), trace + "|" + logApp);
+  }
+}
+
+TEST(Housekeeping, FileAndFolderChecksOnOtherPaths) {
+  Hall hall({kArh + "\\Log", kCity});
+  hall.fs.addTextFile(kArh + "\\Net", "a file where a folder belongs");
+  // Any directory entry of the name counts as the folder; a folder is no file.
+  EXPECT_TRUE(hall.housekeeping.Folder_Ensure(kArh + "\\Net", true));
+  EXPECT_EQ(hall.fs.count(FileOp::MakeFolder), 0);
+  EXPECT_FALSE(hall.housekeeping.File_Check(kCity, std::nullopt, false));
+  EXPECT_FALSE(hall.housekeeping.File_Check(kCity, 0, false));
+  // A refused creation without `report` stays silent.
+  hall.fs.fail(FileOp::MakeFolder, kArh + "\\DG2");
+  EXPECT_FALSE(hall.housekeeping.Folder_Ensure(kArh + "\\DG2", false));
+  EXPECT_FALSE(hall.fs.hasFile(kLogApp));
 }
 
 }  // namespace
