@@ -22,25 +22,18 @@
 namespace bingo {
 namespace {
 
+// WindowsVersionText and WindowsMajorVersion only hand on these values; the
+// technician's text of a version of neither family is the widget test's.
 TEST(SysInfoText, TextsAsTheTechnicianSeesThem) {
-  const std::tuple<OsVersion, const char*, const char*> rows[] = {
-      // version, About text, the technician's Windows text after "Platform: "
-      {{2, 5, 1, 2600, "Service Pack 3"},
-       "Windows NT 5.1 (Build 2600: Service Pack 3)",
-       "Windows NT\r\nWindows: 5.1\n\rBuild  : 2600\n\rUpdate: Service Pack 3"},
-      {{2, 5, 1, 2600, ""},
-       "Windows NT 5.1 (Build 2600)",
-       "Windows NT\r\nWindows: 5.1\n\rBuild  : 2600\n\rUpdate: "},
-      // The 9x family keeps its version in the high word of the build number.
-      {{1, 4, 10, 0x040A08AE, " A "},
-       "Windows 95 4.10 (Build 2222:  A )",
-       "Windows 9x\r\nWindows: 4.10\n\rBuild  : 67766446\n\rUpdate:  A "},
-      {{3, 10, 0, 19045, "x"}, "Windows 10.0", "????\r\nWindows: 10.0\n\rBuild  : 19045\n\rUpdate: x"},
-  };
-  // WindowsVersionText and WindowsMajorVersion only hand on these values.
-  for (const auto& [version, about, windows] : rows)
-    EXPECT_EQ(About_OSText(version) + "|" + SysInfo_WindowsText(version),
-              std::string(about) + "|Platform: " + windows);
+  // The 9x family keeps its version in the high word of the build number.
+  const OsVersion xp{2, 5, 1, 2600, "Service Pack 3"}, nt{2, 5, 1, 2600, ""},
+      w95{1, 4, 10, 0x040A08AE, " A "}, other{3, 10, 0, 19045, "x"};
+  EXPECT_EQ(About_OSText(xp) + "|" + About_OSText(nt) + "|" + About_OSText(w95) + "|" + About_OSText(other),
+            "Windows NT 5.1 (Build 2600: Service Pack 3)|Windows NT 5.1 (Build 2600)|"
+            "Windows 95 4.10 (Build 2222:  A )|Windows 10.0");
+  EXPECT_EQ(SysInfo_WindowsText(xp) + "|" + SysInfo_WindowsText(w95),
+            "Platform: Windows NT\r\nWindows: 5.1\n\rBuild  : 2600\n\rUpdate: Service Pack 3|"
+            "Platform: Windows 9x\r\nWindows: 4.10\n\rBuild  : 67766446\n\rUpdate:  A ");
 }
 
 TEST(LinuxSystemInfo, VersionFromTheKernelRelease) {
@@ -98,8 +91,8 @@ TEST(SysInfoText, MemoryInKilobytesGroupedWithTheLocalesSeparator) {
   };
   for (const auto& [bytes, separator, text] : rows)
     EXPECT_EQ(About_PhysMemText(bytes, separator), text) << bytes;
-  EXPECT_EQ(About_PhysMemText(1000 * 1024),
-            "1,000 KB");  // the test runs in the C locale, which names no separator
+  // The test runs in the C locale, which names no separator.
+  EXPECT_EQ(About_PhysMemText(1000 * 1024), "1,000 KB");
 
   // A German numeric locale, built for this test from the system's locale sources.
   test::TempFolder tmp;

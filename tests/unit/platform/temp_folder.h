@@ -27,9 +27,8 @@ class TempFolder {
 
   // Makes a file (and its folders) below the temporary folder.
   void file(const std::string& relative, const std::string& content = "") const {
-    const std::filesystem::path full = m_path + "/" + relative;
-    std::filesystem::create_directories(full.parent_path());
-    std::ofstream(full, std::ios::binary) << content;
+    std::filesystem::create_directories(std::filesystem::path(*this / relative).parent_path());
+    std::ofstream(*this / relative, std::ios::binary) << content;
   }
   void folder(const std::string& relative) const {
     std::filesystem::create_directories(m_path + "/" + relative);
