@@ -13,16 +13,15 @@
 
 namespace bingo::test {
 
-inline void seal(FrameBytes& record, int block, bool wide) {
-  const std::size_t start = kFrameBlockSize * static_cast<std::size_t>(block - 1);
-  const std::size_t length = frameLayout(wide).blockLength[static_cast<std::size_t>(block)];
-  unsigned sum = 0;
-  for (std::size_t i = 0; i + 1 < length; ++i) sum += record[start + i];
-  record[start + length - 1] = static_cast<std::uint8_t>(sum & 0x7F);
-}
-
+// Every block's checksum: the low 7 bits of the sum of its used bytes.
 inline void sealAll(FrameBytes& record, bool wide) {
-  for (int block = 1; block <= kFrameBlockCount; ++block) seal(record, block, wide);
+  for (int block = 1; block <= kFrameBlockCount; ++block) {
+    const std::size_t start = kFrameBlockSize * static_cast<std::size_t>(block - 1);
+    const std::size_t length = frameLayout(wide).blockLength[static_cast<std::size_t>(block)];
+    unsigned sum = 0;
+    for (std::size_t i = 0; i + 1 < length; ++i) sum += record[start + i];
+    record[start + length - 1] = static_cast<std::uint8_t>(sum & 0x7F);
+  }
 }
 
 // A record holding the bytes written as hex text at their offsets, every

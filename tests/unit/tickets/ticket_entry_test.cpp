@@ -34,9 +34,9 @@ TEST(TicketEntry, CommitsMergeIntoRunsAndCountThem) {
       EXPECT_EQ(h.tickets.EditKupEndExit(poc, end, false, factsWith({}, 0)),
                 Lines{std::string("U: ") + poc + " " + end})
           << name;
-    EXPECT_EQ(h.listed(), ranges) << name;
-    EXPECT_EQ(h.bought.BoughtCount(), count) << name;
-    EXPECT_EQ(h.flagged(), static_cast<std::size_t>(count)) << name;
+    EXPECT_EQ(std::tuple(h.listed(), h.bought.BoughtCount(), h.flagged()),
+              std::tuple(ranges, count, static_cast<std::size_t>(count)))
+        << name;
   }
   Hall h;  // the second drum enters everything without a memo line
   EXPECT_TRUE(h.tickets.EditKupEndExit("not", "read", true, factsWith({}, 0)).empty());
@@ -78,11 +78,10 @@ TEST(TicketEntry, RunsBeyondTheNinthAreCheckedCountedAndCharged) {
       EXPECT_TRUE(h.erase({std::to_string(d.first), std::to_string(d.last)}, 4)) << name;
     h.tickets.TkKup_Upkeep(4);
     const BoughtTicketsView view = h.bought.UpDateTIkup(10);
-    EXPECT_EQ(memo, lastMemo) << name;
-    EXPECT_EQ(h.flagged(true), static_cast<std::size_t>(count)) << name;
+    EXPECT_EQ(std::tuple(memo, h.flagged(true), h.bought.BoughtCount(), view.Poc[9] + "-" + view.End[9]),
+              std::tuple(lastMemo, static_cast<std::size_t>(count), count, tenth))
+        << name;
     EXPECT_EQ(view.Count + "0", view.Uplata) << name;
-    EXPECT_EQ(h.bought.BoughtCount(), count) << name;
-    EXPECT_EQ(view.Poc[9] + "-" + view.End[9], tenth) << name;
   }
 }
 
@@ -115,16 +114,15 @@ TEST(TicketDeletion, DialogAnswers) {
   for (const auto& [name, answers, ranges, errors, questions] : rows) {
     Hall h({}, {{1, 18}});
     h.enter(10, 20);
-    const bool deleted = h.erase(answers);
-    EXPECT_EQ(deleted, !ranges.empty()) << name;
-    EXPECT_EQ(h.listed(), deleted ? ranges : (Ranges{{10, 20}})) << name;
-    EXPECT_EQ(h.bought.SoldSet(15), !deleted) << name;  // off until the next frame
-    EXPECT_EQ(h.prompts.errors, errors) << name;
-    EXPECT_EQ(h.prompts.asked.size(), questions) << name;
+    const bool deleted = h.erase(answers);  // the sold flag is off until the next frame
+    EXPECT_EQ(std::tuple(deleted, h.listed(), h.bought.SoldSet(15), h.prompts.errors, h.prompts.asked.size()),
+              std::tuple(!ranges.empty(), deleted ? ranges : Ranges{{10, 20}}, !deleted, errors, questions))
+        << name;
   }
   Hall h;
   EXPECT_TRUE(h.erase({"1", "24192"}));
-  EXPECT_EQ(h.prompts.asked, (Lines{"BRISANJE TIKETA|OD|", "BRISANJE TIKETA|DO|"}));
+  EXPECT_EQ(h.prompts.titles, (Lines{"BRISANJE TIKETA|", "BRISANJE TIKETA|"}));
+  EXPECT_EQ(h.prompts.asked, (Lines{"OD", "DO"}));
 }
 
 // A new round forgets the bought tickets, their sold flags and the analysis,
@@ -147,16 +145,12 @@ TEST(NewRound, ClearsTheTicketsOfANewRound) {
     h.tickets.bought().setLastKolo(lastKolo);
     const NewRoundResult result =
         h.tickets.CheckGameOver_NewRound(kolo, lopMax, h.captions, factsWith({1, 2, 3}, LOP, true));
-    EXPECT_EQ(result.detected, detected) << name;
-    EXPECT_EQ(result.ticketsCleared, cleared) << name;
-    EXPECT_EQ(h.bought.LastKolo(), cleared ? kolo : lastKolo) << name;
-    EXPECT_EQ(h.bought.BoughtCount() + h.flagged() + h.bought.SoldSet(2) + h.listed().size(),
-              cleared ? 0u : 8u)
-        << name;
-    EXPECT_EQ(h.analysis.RankTable(1), (cleared ? TicketRank{1, 10, 16, 0} : TicketRank{1, 5, 15, 0}))
-        << name;
-    EXPECT_EQ(result.memoLines,
-              detected ? (Lines{"NOVO KOLO", std::to_string(kolo), "Unesite kupljene tikete"}) : Lines())
+    const Lines memo = {"NOVO KOLO", std::to_string(kolo), "Unesite kupljene tikete"};
+    EXPECT_EQ(std::tuple(result.detected, result.memoLines, result.ticketsCleared, h.bought.LastKolo(),
+                         h.bought.BoughtCount() + h.flagged() + h.bought.SoldSet(2) + h.listed().size(),
+                         h.analysis.RankTable(1)),
+              std::tuple(detected, detected ? memo : Lines(), cleared, cleared ? kolo : lastKolo,
+                         cleared ? 0u : 8u, cleared ? TicketRank{1, 10, 16, 0} : TicketRank{1, 5, 15, 0}))
         << name;
   }
 }

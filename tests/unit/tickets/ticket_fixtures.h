@@ -2,12 +2,12 @@
 // Shared set-up of the ticket tests: Serbian captions, scripted operator
 // answers, a hall of cards with its sold ranges, and frame facts.
 
-#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "support/fake_file_system.h"
+#include "support/scripted_prompts.h"
 #include "tickets/tickets.h"
 
 namespace bingo::test {
@@ -32,22 +32,14 @@ class SerbianCaptions : public CaptionSource {
   }
 };
 
-// Answers the input boxes from a script (nothing = Cancel) and notes every question.
-class ScriptedPrompts : public OperatorPrompts {
- public:
-  std::deque<std::optional<std::string>> answers;
-  Lines asked;   // title|prompt|default, in order
-  Lines errors;  // error box texts, in order
+// Scripted answers (nothing left: Cancel) that also note each box's title and default.
+struct TitledPrompts : ScriptedPrompts {
+  Lines titles;  // title|default, in order
   std::optional<std::string> inputText(const std::string& title, const std::string& prompt,
                                        const std::string& defaultText) override {
-    asked.push_back(title + "|" + prompt + "|" + defaultText);
-    std::optional<std::string> answer;  // none left: Cancel
-    if (!answers.empty()) answer = answers.front(), answers.pop_front();
-    return answer;
+    titles.push_back(title + "|" + defaultText);
+    return ScriptedPrompts::inputText(title, prompt, defaultText);
   }
-  void errorBox(const std::string&, const std::string& text) override { errors.push_back(text); }
-  bool askYesNo(const std::string&, const std::string&) override { return false; }
-  void infoBox(const std::string&, const std::string&) override {}
 };
 
 // A card file: the cards one after another, 15 bytes each, no header.
@@ -103,7 +95,7 @@ struct Hall {
   Tickets tickets{fs};
   const BoughtTickets& bought = tickets.bought();
   const TicketAnalysis& analysis = tickets.analysis();
-  ScriptedPrompts prompts;
+  TitledPrompts prompts;
   SerbianCaptions captions;
 };
 
