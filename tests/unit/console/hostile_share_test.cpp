@@ -17,9 +17,7 @@
 #include "display/model/text_encoding.h"
 #include "platform/folders.h"
 #include "platform/linux_file_system.h"
-#include "support/fakes.h"
-#include "support/scripted_prompts.h"
-#include "support/test_frames.h"
+#include "support/fake_platform.h"
 #include "unit/platform/temp_folder.h"
 
 namespace bingo {
@@ -52,13 +50,9 @@ std::map<std::string, std::string> snapshot(const test::TempFolder& top) {
 
 std::string bytes(std::size_t n, char c) { return std::string(n, c); }
 
-struct HostHall {
+// The fakes but for the file system, which is this host's.
+struct HostHall : test::FakePlatform {
   test::TempFolder top;
-  test::FakeClock clock;
-  test::FakeNetwork network;
-  test::FakeShell shell;
-  test::FakeSystemInfo info;
-  test::ScriptedPrompts prompts;
   std::optional<LinuxFileSystem> files;
   std::optional<Console> console;
 
