@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -44,12 +45,10 @@ inline void compareWithGolden(const std::string& name, const std::string& actual
   std::ifstream in(path, std::ios::binary);
   ASSERT_TRUE(in) << path << " is missing: run with BINGO_UPDATE_GOLDEN=1 and review it";
   const std::string golden{std::istreambuf_iterator<char>(in), {}};
-  std::size_t at = 0;
-  while (at < golden.size() && at < actual.size() && golden[at] == actual[at]) ++at;
-  const std::size_t from = at < 80 ? 0 : at - 80;
-  if (golden != actual)
-    ADD_FAILURE() << name << " differs at byte " << at << "\n golden: " << golden.substr(from, 200)
-                  << "\n actual: " << actual.substr(from, 200);
+  // The first difference, with what stands before it.
+  const std::size_t at = std::ranges::mismatch(golden, actual).in1 - golden.begin(),
+                    from = at < 80 ? 0 : at - 80;
+  EXPECT_EQ(golden.substr(from, 200), actual.substr(from, 200)) << name << " differs at byte " << at;
 }
 
 }  // namespace bingo::test

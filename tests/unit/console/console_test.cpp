@@ -29,15 +29,6 @@ TEST(Console, StartAndEndAreLoggedAndATickShowsTheRecordReadOnTheTickBefore) {
   hall.console.FormDestroy(0, 0, 1024, 768);
   EXPECT_EQ(hall.fs.text(kLog),
             "09:30:15:250 RUN Bingo /opt/bingo/clientbingo\r\n09:30:15:250 END Bingo\r\n");
-
-  Hall empty;  // an empty record shows blanks but the price
-  empty.frame(Record());
-  empty.start();
-  empty.ticks(2);
-  EXPECT_EQ(
-      empty.texts({"LabelLOP", "LabelKUG", "LabelMxL", "LabelPRO", "LabelRLTk1", "LabelProPoc1", "LabelCEN"}),
-      "||||||  0");
-  EXPECT_FALSE(empty.visible("PanelTK"));
 }
 
 // The command files are looked at on the 100th tick, only after a good read;
@@ -133,6 +124,7 @@ TEST(Console, ABingoBlinksStaysThroughTheNewRoundAndEndsWithItsFirstBalls) {
   blinks(1);
   EXPECT_EQ(hall.memo().back() + "|" + hall.console.screen().statusPanel(12),
             "DOBILI STE BINGO TIKET: 1|DOBILI STE BINGO TIKET: 1");
+  EXPECT_FALSE(hall.visible("PanelTK"));  // no ball drawn yet
   blinks(4);
   EXPECT_EQ(hall.memo(), (Lines{"NOVO KOLO", "4", "Unesite kupljene tikete"}));
   EXPECT_EQ(hall.text("LabelTkKupCount"), "");

@@ -13,21 +13,6 @@ namespace {
 
 constexpr const char* kBase = "C:\\Orma\\Bingo\\Arh\\CfgW\\A1944.3x5";
 
-struct BaseCheck {
-  BaseCheck() {
-    fs.addFolder("C:\\Orma\\Bingo\\Arh\\Log");
-    fs.addFolder("C:\\Orma\\Bingo\\Arh\\CfgW");
-    names.PathTicketBase = {kBase, "", "", ""};
-    records.GameConfig = GameConfig_Defaults();
-  }
-  test::FakeFileSystem fs;
-  test::FakeClock clock;
-  Logs logs{fs, clock, "C:\\Orma\\Bingo\\ClientBingo.exe"};
-  FileNames names;
-  ConfigRecords records;
-  StartupTicketBase base;
-};
-
 std::vector<std::uint8_t> cards(std::size_t count, std::size_t extraBytes = 0) {
   std::vector<std::uint8_t> bytes(count * 15 + extraBytes);
   for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(1 + i % 90);
@@ -48,30 +33,36 @@ TEST(BazaTik, TheResultIsTrueOnlyForExactlyTheExpectedCards) {
       {"trailing part of a card", cards(1944, 7), FileOp::List, 1944, true, "1 "},
       {"one card too few", cards(1943), FileOp::List, 1944, false, "0 "},
       {"missing", std::nullopt, FileOp::List, 1944, false, "0 "},
-      {"open refused", cards(1944), FileOp::Open, 1944, false, "Baza tiketa nije u redu!|0 "},
+      {"open refused", cards(1944), FileOp::Open, 1944, false, "Baza tiketa nije u redu!\n0 "},
       {"read error", cards(1944), FileOp::Read, 1944, false, "0 "},
       {"close failed", cards(1944), FileOp::Close, 1944, false, "0 "},
       {"more cards expected than the table holds", cards(24194), FileOp::List, 30000, false, "0 "},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
-    BaseCheck c;
-    if (row.file) c.fs.addFile(kBase, *row.file);
-    if (row.refused != FileOp::List) c.fs.fail(row.refused, kBase);
-    ByteWriter(c.records.GameConfig).u16le(22, row.expected);
-    c.records.GameConfig[16] = 7;
-    EXPECT_EQ(BazaTik_Check({c.fs, c.logs, c.names}, c.records, c.base, 0), row.result);
-    std::string trace = c.fs.text("C:\\Orma\\Bingo\\Arh\\Log\\261206.Txt");
-    for (std::size_t at = 0; (at = trace.find("\r\n", at)) != std::string::npos;) trace.replace(at, 2, "|");
-    EXPECT_EQ(std::regex_replace(trace, std::regex(R"(\d\d:\d\d:\d\d> )"), ""),
-              std::string("Ucitava se: BazaTik. Molim sacekajte...|") + row.trace + "|Ucitan  je: BazaTik.|");
+    test::FakeFileSystem fs;
+    fs.addFolder("C:\\Orma\\Bingo\\Arh\\Log");
+    if (row.file) fs.addFile(kBase, *row.file);
+    if (row.refused != FileOp::List) fs.fail(row.refused, kBase);
+    test::FakeClock clock;
+    Logs logs{fs, clock, "C:\\Orma\\Bingo\\ClientBingo.exe"};
+    FileNames names;
+    names.PathTicketBase = {kBase, "", "", ""};
+    ConfigRecords records{.GameConfig = GameConfig_Defaults()};
+    ByteWriter(records.GameConfig).u16le(22, row.expected);
+    records.GameConfig[16] = 7;
+    StartupTicketBase base;
+    EXPECT_EQ(BazaTik_Check({fs, logs, names}, records, base, 0), row.result);
+    EXPECT_EQ(
+        std::regex_replace(fs.text("C:\\Orma\\Bingo\\Arh\\Log\\261206.Txt"),
+                           std::regex("\\d\\d:\\d\\d:\\d\\d> |\r"), ""),
+        std::string("Ucitava se: BazaTik. Molim sacekajte...\n") + row.trace + "\nUcitan  je: BazaTik.\n");
     // A missing file leaves the result byte to the start-up sequence.
-    EXPECT_EQ(c.records.GameConfig[16], row.file ? (row.result ? 1 : 0) : 7);
-    if (row.result) {
-      EXPECT_EQ(std::vector<int>({c.base.BazaTikTable[0], c.base.BazaTikTable[1943 * 15 + 14],
-                                  c.base.BazaTikTable[1944 * 15]}),
-                std::vector<int>({1, (1943 * 15 + 14) % 90 + 1, 0}));
-    }
+    EXPECT_EQ(records.GameConfig[16], row.file ? (row.result ? 1 : 0) : 7);
+    if (!row.result) continue;
+    EXPECT_EQ(std::vector<int>(
+                  {base.BazaTikTable[0], base.BazaTikTable[1943 * 15 + 14], base.BazaTikTable[1944 * 15]}),
+              std::vector<int>({1, (1943 * 15 + 14) % 90 + 1, 0}));
   }
 }
 
