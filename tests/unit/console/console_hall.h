@@ -22,6 +22,16 @@ struct ConsoleHall : FakePlatform {
   void ticks(int n) {
     for (int i = 0; i < n; ++i) console.TimerFramesTimer();
   }
+  // The server writes a record; a tick reads it and the next one shows it.
+  void show(const Record& record) {
+    frame(record);
+    ticks(2);
+  }
+  void startOn(const Record& record) {
+    frame(record);
+    start();
+    ticks(2);
+  }
   std::string text(const char* name) const { return console.screen().control(name).text; }
   // The texts of several controls, joined by "|".
   std::string texts(std::initializer_list<const char*> names) const {

@@ -54,9 +54,7 @@ TEST(Console, CommandFilesWaitForTheHundredthTickAndAFrameThatIsNotMissing) {
 
 TEST(Console, RangesAreEnteredDeletedAndClearedBelowTheLimit) {
   Hall hall;
-  hall.frame(Record().price(100).sold(0, 1, 500));
-  hall.start();
-  hall.ticks(2);
+  hall.startOn(Record().price(100).sold(0, 1, 500));
   hall.console.EditKupEndExit("10", "20");
   hall.console.EditKupEndExit("15", "30");
   EXPECT_EQ(hall.texts({"LabelTkKupCount", "LabelTkKupUplata"}) + "|" + hall.memo().back(),
@@ -82,30 +80,24 @@ TEST(Console, ALineOnATicketBeyondTheNinthRunIsAnnounced) {
   Hall hall;
   // Sold 1-3 and 5-200: the first entered run splits in two at the second ball.
   Record game = Record().price(100).sold(0, 1, 3).sold(1, 5, 200);
-  hall.frame(game);
-  hall.start();
-  hall.ticks(2);
+  hall.startOn(game);
   // Ticket 100 is the only bought ticket whose first row holds 35, 37, 39, 41, 43.
   hall.console.EditKupEndExit("1", "9");
   for (int first = 11; first < 80; first += 10)
     hall.console.EditKupEndExit(std::to_string(first), std::to_string(first + 1));
   hall.console.EditKupEndExit("100", "101");
-  hall.frame(game.lop(2).drawn({35, 37}).kug(37));
-  hall.ticks(2);
+  hall.show(game.lop(2).drawn({35, 37}).kug(37));
   EXPECT_EQ(hall.texts({"LabelTkKupEnd9", "LabelTkKupPoc10", "LabelTkKupEnd10", "LabelTkKupCount",
                         "LabelTkKupUplata"}),
             "72|100|101|24|2400");
-  hall.frame(game.lop(5).drawn({39, 41, 43}).kug(43));
-  hall.ticks(2);
+  hall.show(game.lop(5).drawn({39, 41, 43}).kug(43));
   EXPECT_EQ(hall.text("LblLIN"), "DOBILI STE LINIJU TIKET: 100");
 }
 
 TEST(Console, ABingoBlinksStaysThroughTheNewRoundAndEndsWithItsFirstBalls) {
   Hall hall;
   const auto round = [](int kolo, int lop) { return Record().sold(0, 1, 100).kolo(kolo).lop(lop); };
-  hall.frame(round(3, 4).drawn({1, 3, 5, 7}));
-  hall.start();
-  hall.ticks(2);
+  hall.startOn(round(3, 4).drawn({1, 3, 5, 7}));
   hall.console.EditKupEndExit("1", "1");
   hall.frame(
       round(3, 15).drawn({1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 27, 29}));  // ticket 1's numbers
@@ -128,8 +120,7 @@ TEST(Console, ABingoBlinksStaysThroughTheNewRoundAndEndsWithItsFirstBalls) {
   blinks(4);
   EXPECT_EQ(hall.memo(), (Lines{"NOVO KOLO", "4", "Unesite kupljene tikete"}));
   EXPECT_EQ(hall.text("LabelTkKupCount"), "");
-  hall.frame(round(4, 1).drawn({50}));
-  hall.ticks(2);
+  hall.show(round(4, 1).drawn({50}));
   for (int i = 0; i < 4; ++i, hall.ticks(1)) EXPECT_FALSE(hall.visible("LblBIN"));
   EXPECT_EQ(hall.console.screen().memoBackground(), (Rgb{255, 255, 255}));
   EXPECT_TRUE(hall.visible("PanelTK"));
@@ -137,15 +128,12 @@ TEST(Console, ABingoBlinksStaysThroughTheNewRoundAndEndsWithItsFirstBalls) {
 
 TEST(Console, TheMemoIsLeftAloneWhenTheReadChangedNoBallOrTheServerWasSilent) {
   Hall hall;
-  hall.frame(Record().sold(0, 1, 100).lop(6).drawn({1, 3, 5, 7, 29, 40}));
-  hall.start();
-  hall.ticks(2);
+  hall.startOn(Record().sold(0, 1, 100).lop(6).drawn({1, 3, 5, 7, 29, 40}));
   hall.console.EditKupEndExit("1", "1");
   hall.ticks(1);
   EXPECT_EQ(hall.memo().back(), "U: 1 1");
   hall.network.reachable = false;
-  hall.frame(Record().sold(0, 1, 100).lop(7).drawn({1, 3, 5, 7, 29, 40, 60}));
-  hall.ticks(2);
+  hall.show(Record().sold(0, 1, 100).lop(7).drawn({1, 3, 5, 7, 29, 40, 60}));
   EXPECT_EQ(hall.memo().back() + "|" + hall.text("LabelLOP"), "U: 1 1|6");
   hall.network.reachable = true;
   hall.ticks(1);
