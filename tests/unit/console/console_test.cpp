@@ -52,28 +52,20 @@ TEST(Console, CommandFilesWaitForTheHundredthTickAndAFrameThatIsNotMissing) {
   }
 }
 
-TEST(Console, RangesAreEnteredDeletedAndClearedBelowTheLimit) {
+// Typing, focus, a refused entry and the deletion dialog are the widgets' tests.
+TEST(Console, RangesMergeAndFewerThanTheEntryLimitAreClearedOnThe101stTick) {
   Hall hall;
   hall.startOn(Record().price(100).sold(0, 1, 500));
+  hall.console.config().UnosLimit = 25;
   hall.console.EditKupEndExit("10", "20");
   hall.console.EditKupEndExit("15", "30");
-  EXPECT_EQ(hall.texts({"LabelTkKupCount", "LabelTkKupUplata"}) + "|" + hall.memo().back(),
-            "21|2100|U: 15 30");
-  EXPECT_TRUE(hall.console.takeFocusRequest());
-  EXPECT_THROW(hall.console.EditKupEndExit("1x", "5"), AppError);
-  hall.prompts.answers = {"12", "25"};  // the deletion dialog's own answers are the tickets tests'
-  hall.console.acTK_Kup_BrisiExecute();
-  EXPECT_EQ(hall.texts({"LabelTkKupEnd1", "LabelTkKupPoc2", "LabelTkKupCount"}), "11|26|7");
-
-  Hall few;  // fewer tickets than the entry limit are cleared on the 101st tick
-  few.frame(Record().sold(0, 1, 500));
-  few.start();
-  few.console.config().UnosLimit = 5;
-  few.console.EditKupEndExit("1", "3");
-  few.ticks(100);
-  EXPECT_EQ(few.text("LabelTkKupCount"), "3");
-  few.ticks(1);
-  EXPECT_EQ(few.text("LabelTkKupCount") + few.memo().back(), "<5");
+  EXPECT_EQ(hall.texts({"LabelTkKupPoc1", "LabelTkKupEnd1", "LabelTkKupCount", "LabelTkKupUplata"}) + "|" +
+                hall.memo().back(),
+            "10|30|21|2100|U: 15 30");
+  hall.ticks(98);
+  EXPECT_EQ(hall.text("LabelTkKupCount"), "21");
+  hall.ticks(1);
+  EXPECT_EQ(hall.text("LabelTkKupCount") + hall.memo().back(), "<25");
 }
 
 TEST(Console, ALineOnATicketBeyondTheNinthRunIsAnnounced) {
