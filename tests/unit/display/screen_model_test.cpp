@@ -31,17 +31,11 @@ TEST(ScreenModel, OnlyRealChangesAdvanceTheRevision) {
   model.paintBoardCell(1, cell::kBlack, cell::kGrey);
   model.setMenuVisible("mnuBub", false);
   EXPECT_EQ(model.revision(), start);
-
-  model.setText("LabelLOP", "12");
-  EXPECT_GT(model.control("LabelLOP").revision, start);
-  EXPECT_LE(model.control("LabelMxL").revision, start);
-  const std::uint64_t afterText = model.revision();
-  model.memoAdd("NOVO KOLO");
-  EXPECT_GT(model.memoRevision(), afterText);
-  // A change of language redraws every control.
+  // A change of language redraws every control and the memo (that a changed text redraws its
+  // control alone is the widgets' test).
   model.setJezik(3);
-  for (std::size_t i = 0; i < model.controlCount(); ++i) EXPECT_GT(model.control(i).revision, afterText);
-  EXPECT_GT(model.memoRevision(), afterText + 1);
+  for (std::size_t i = 0; i < model.controlCount(); ++i) EXPECT_GT(model.control(i).revision, start);
+  EXPECT_GT(model.memoRevision(), start);
 }
 
 TEST(ScreenModel, UnknownNamesAndIndicesAreRefused) {
