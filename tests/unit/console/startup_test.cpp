@@ -84,7 +84,6 @@ TEST(Startup, TheGameRecordGetsSellersPrizesAndCity) {
   EXPECT_EQ(at(904, 912), test::hex("05 00 00 00 0f 00 00 00"));
   EXPECT_EQ(at(1272, 1280), test::hex("23 00 00 00 2e 00 00 00"));
   EXPECT_EQ(at(43, 50), test::hex("06 53 4f 4d 42 4f 52"));  // SOMBOR
-  EXPECT_EQ(hall.state->TodayYYMMDD, "261206");
 }
 
 TEST(Startup, AnotherProgramAlsoLoadsTheFirstGameRecordFile) {
