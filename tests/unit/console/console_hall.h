@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,7 +22,23 @@ struct ConsoleHall : FakePlatform {
   void ticks(int n) {
     for (int i = 0; i < n; ++i) console.TimerFramesTimer();
   }
+  // The server writes a record; a tick reads it and the next one shows it.
+  void show(const Record& record) {
+    frame(record);
+    ticks(2);
+  }
+  void startOn(const Record& record) {
+    frame(record);
+    start();
+    ticks(2);
+  }
   std::string text(const char* name) const { return console.screen().control(name).text; }
+  // The texts of several controls, joined by "|".
+  std::string texts(std::initializer_list<const char*> names) const {
+    std::string joined;
+    for (const char* name : names) joined += "|" + text(name);
+    return joined.substr(1);
+  }
   bool visible(const char* name) const { return console.screen().control(name).visible; }
   const std::vector<std::string>& memo() const { return console.screen().memoLines(); }
 };
@@ -38,12 +55,10 @@ inline void compareWithGolden(const std::string& name, const std::string& actual
   std::ifstream in(path, std::ios::binary);
   ASSERT_TRUE(in) << path << " is missing: run with BINGO_UPDATE_GOLDEN=1 and review it";
   const std::string golden{std::istreambuf_iterator<char>(in), {}};
-  std::size_t at = 0;
-  while (at < golden.size() && at < actual.size() && golden[at] == actual[at]) ++at;
-  const std::size_t from = at < 80 ? 0 : at - 80;
-  if (golden != actual)
-    ADD_FAILURE() << name << " differs at byte " << at << "\n golden: " << golden.substr(from, 200)
-                  << "\n actual: " << actual.substr(from, 200);
+  // The first difference, with what stands before it.
+  const std::size_t at = std::ranges::mismatch(golden, actual).in1 - golden.begin(),
+                    from = at < 80 ? 0 : at - 80;
+  EXPECT_EQ(golden.substr(from, 200), actual.substr(from, 200)) << name << " differs at byte " << at;
 }
 
 }  // namespace bingo::test

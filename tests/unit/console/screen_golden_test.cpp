@@ -1,18 +1,12 @@
 // The whole screen of a console after start-up and two ticks of a game with a
-// line won on a bought ticket, one reviewed dump per language, and the look
-// of every control (font, border, alignment, caption number, hint) and
-// every menu and action beside it. A change of the
+// line won on a bought ticket, one reviewed dump per language. A change of the
 // layout, a caption or a colour shows up here as a difference to review.
 // BINGO_UPDATE_GOLDEN=1 rewrites the files instead of comparing.
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "console_hall.h"
-#include "display/model/menu_table.h"
 #include "display/model/screen_dump.h"
-#include "display/model/screen_layout.h"
 
 namespace bingo {
 namespace {
@@ -37,28 +31,6 @@ TEST(ScreenGolden, StartUpAndALineWonInEachLanguage) {
     hall.console.ActionListUpdate();
     compareWithGolden(std::string("screen-") + letter + ".json", screenDumpJson(hall.console.screen(), 2));
   }
-}
-
-TEST(ScreenGolden, LookOfEveryControlAndMenu) {
-  std::ostringstream json;
-  json << '{';
-  for (const ControlSpec& c : screenLayout()) {
-    const Look& l = c.look;
-    json << (&c == screenLayout().data() ? "" : ",") << jsonString(c.name) << ":[" << int(l.kind) << ','
-         << int(l.face) << ',' << l.px << ',' << l.bold << ',' << int(l.edge) << ',' << l.centred << ','
-         << c.maxLength << ',' << c.caption << ',' << showsHintAsTooltip(c) << ',' << jsonString(c.hint)
-         << ']';
-  }
-  for (const MenuSpec& m : mainMenus())
-    json << ',' << jsonString(m.name) << ":[" << jsonString(m.caption) << ',' << jsonString(m.hint) << ','
-         << m.enabled << ',' << m.visible << ']';
-  for (const ActionSpec& a : menuActions())
-    json << ',' << jsonString(a.name) << ":[" << jsonString(a.menuItem) << ',' << jsonString(a.menu) << ','
-         << jsonString(a.caption) << ',' << jsonString(a.shortcut) << ',' << jsonString(a.hint) << ','
-         << a.checkable << ',' << a.enabled << ',' << a.itemEnabled << ',' << a.itemVisible << ','
-         << a.checked << ',' << a.separatorBefore << ']';
-  json << "}\n";
-  compareWithGolden("layout-looks.json", json.str());
 }
 
 }  // namespace

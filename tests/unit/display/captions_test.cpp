@@ -12,11 +12,7 @@ TEST(Captions, TableHoldsTheStoredBytesOfEveryLanguage) {
   // The captions on the screen are held by the reviewed screen dumps of the
   // console tests; these are the ones no screen shows and the table's ends.
   const std::tuple<std::uint8_t, unsigned, std::string> rows[] = {
-      {0, 0, "LIN"},
-      {1, 0, "VIJ"},
-      {3, 46, "BRI{EWE NA TALONI"},
-      {0, 52, "Izlaz iz programa?"},
-      {3, 63, "Vnesete gi kupenite taloni"},
+      {0, 0, "LIN"}, {1, 0, "VIJ"}, {3, 46, "BRI{EWE NA TALONI"}, {3, 63, "Vnesete gi kupenite taloni"},
       {0, 1, ""},    // a number the table does not hold
       {1, 99, ""},   // the last number, not held
       {0, 100, ""},  // above the table
@@ -38,10 +34,8 @@ TEST(Captions, LanguageFileDecides) {
   const std::tuple<const char*, const char*, bool, int, FileOp> rows[] = {
       {nullptr, nullptr, true, 0, kNone},
       {nullptr, "M\r\n", false, 3, kNone},
-      {nullptr, "mk\r\n", false, 3, kNone},
       {nullptr, "Albanian", false, 1, kNone},
       {nullptr, "s", false, 0, kNone},
-      {nullptr, "X", false, 1, kNone},
       {nullptr, "\r\nM\r\n", false, 1, kNone},
       {nullptr, "", false, 1, kNone},
       {nullptr, " M", false, 1, kNone},
@@ -66,23 +60,15 @@ TEST(Captions, LanguageFileDecides) {
 }
 
 TEST(TextEncoding, ConvertsForTheScreen) {
-  // Name, bytes, the YUSCII font chosen, Jezik, the text shown.
+  // Name, bytes, the YUSCII font chosen, Jezik, the text shown. The reviewed screen dumps hold the
+  // letters their captions use (S caron; E diaeresis, C cedilla; most of the YUSCII Cyrillic), the widgets'
+  // tests a text outside the YUSCII font.
   const std::tuple<const char*, std::string, bool, std::uint8_t, std::string> rows[] = {
-      {"ascii stays", "Ser 12", false, 0, "Ser 12"},
-      {"Windows-1250 S caron", "VA\x8aI", true, 0, "VA\xc5\xa0I"},
-      {"Windows-1250 E diaeresis and C cedilla", "\xcb\xc7", false, 1, "\xc3\x8b\xc3\x87"},
       {"euro and z caron", "\x80\x9e", false, 0, "\xe2\x82\xac\xc5\xbe"},
       {"unassigned code keeps its number", "\x81", false, 0, "\xc2\x81"},
-      // "^EKA": Ч Е К А
-      {"YUSCII title in Macedonian", "^EKA", true, 3, "\xd0\xa7\xd0\x95\xd0\x9a\xd0\x90"},
-      // "Najboqi": Н а ј б о љ и
-      {"YUSCII lower case", "Najboqi", true, 3, "\xd0\x9d\xd0\xb0\xd1\x98\xd0\xb1\xd0\xbe\xd1\x99\xd0\xb8"},
       // "VA[I {W~": В А Ш И space ш Њ ч
       {"YUSCII punctuation letters", "VA[I {W~", true, 3,
        "\xd0\x92\xd0\x90\xd0\xa8\xd0\x98 \xd1\x88\xd0\x8a\xd1\x87"},
-      {"YUSCII keeps digits and spaces", "2 TALONI", true, 3,
-       "2 \xd0\xa2\xd0\x90\xd0\x9b\xd0\x9e\xd0\x9d\xd0\x98"},
-      {"Macedonian text outside the YUSCII font stays Latin", "^EKA", false, 3, "^EKA"},
       {"YUSCII font in Serbian stays Latin", "^EKA", true, 0, "^EKA"},
       {"a text ends at its first NUL", std::string("SALA\0\0X", 7), false, 0, "SALA"},
       {"an all-zero field shows nothing", std::string(8, '\0'), true, 3, ""}};
