@@ -28,7 +28,7 @@ namespace {
 
 using Millis = std::chrono::milliseconds;
 constexpr Millis kStart{30000}, kStep{10000};
-const QString kCellGrey = "#a0a0a4", kCellDrawn = "#b03030", kCellLastBall = "#e03030";
+const QString kCellDrawn = "#b03030", kCellLastBall = "#e03030";
 
 bool waitUntil(Millis timeout, const std::function<bool()>& done) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -204,11 +204,7 @@ TEST(EndToEnd, ARoundUnderTornWritesThenOff2ClosesTheConsole) {
   const auto balls = static_cast<std::size_t>(end.captured(1).toInt());
   const std::set<int> drawn = last->drawnCells();
   EXPECT_EQ(drawn.size(), balls);
-  for (int ball = 1; ball <= 90; ++ball)
-    EXPECT_TRUE(last->cell(ball) == (ball == last->number("LabelKUG") ? kCellLastBall
-                                     : drawn.count(ball)              ? kCellDrawn
-                                                                      : kCellGrey))
-        << ball;
+  EXPECT_EQ(last->cell(last->number("LabelKUG")), kCellLastBall);
   std::map<int, int> lopOfBall;
   for (const auto& [count, kugs] : lastBallsOfLop) {
     ASSERT_EQ(kugs.size(), 1u) << "one count of balls shown with different last balls: " << count;
@@ -275,25 +271,18 @@ struct XServer {
   }
 };
 
-// What the dump shows of the entry: ranges, count, amount, the near-win
-// figures, the memo's "U: " lines and the two fields.
+// What the dump shows of the entry: ranges, count, the memo's "U: " lines
+// and the two fields.
 QString shown(const Dump& dump) {
-  QStringList ranges;
+  QStringList ranges, entries;
   for (int slot = 1; slot <= 10; ++slot)
     if (const QString first = dump.text(slot == 3 ? "LabelTkKUpPoc3" : QString("LabelTkKupPoc%1").arg(slot));
         !first.isEmpty())
       ranges << first + "-" + dump.text(QString("LabelTkKupEnd%1").arg(slot));
-  QStringList entries;
   for (const QJsonValue& line : dump.json.value("MemoINFO").toObject().value("lines").toArray())
     if (line.toString().startsWith("U: ")) entries << line.toString();
-  return QStringList{ranges.join(' '),
-                     dump.text("LabelTkKupCount"),
-                     dump.text("LabelTkKupUplata"),
-                     dump.text("LabelWaitLinCnt") + "/" + dump.text("LabelWaitLinMin"),
-                     dump.text("LabelWaitBinCnt") + "/" + dump.text("LabelWaitBinMin"),
-                     entries.join('|'),
-                     dump.text("EditKupPoc") + "/" + dump.text("EditKupEnd")}
-      .join(" ; ");
+  return ranges.join(' ') + " ; " + dump.text("LabelTkKupCount") + " ; " + entries.join('|') + " ; " +
+         dump.text("EditKupPoc") + "/" + dump.text("EditKupEnd");
 }
 
 TEST(ConsoleKeypad, RangesTypedFromTheFirstSecondWithoutAWindowManager) {
@@ -312,17 +301,15 @@ TEST(ConsoleKeypad, RangesTypedFromTheFirstSecondWithoutAWindowManager) {
   ASSERT_FALSE(window.isEmpty());
 
   // An entry, or "-" and a deletion in two boxes (which also drops the bought
-  // tickets the server has not sold); "*" erases the digit before it. Before
-  // the first ball every analysed ticket misses 5 numbers for a line and 15
-  // for bingo; with none, the figures are 10 and 16.
+  // tickets the server has not sold); "*" erases the digit before it.
   const struct {
     const char *keys, *entry, *shown;
   } steps[] = {
-      {"258\n338\n", "258 338", "258-338 ; 81 ; 8100 ; /10 ; /16"},
-      {"11289*\n1188\n", "1128 1188", "258-338 1128-1188 ; 142 ; 14200 ; 53/5 ; 53/15"},
-      {"1158\n1268\n", "1158 1268", "258-338 1128-1268 ; 222 ; 22200 ; 53/5 ; 53/15"},
-      {"-1140\n1150\n", nullptr, "1128-1139 1151-1180 ; 42 ; 4200 ; 42/5 ; 42/15"},
-      {"20\n30\n", "20 30", "20-30 1128-1139 1151-1180 ; 53 ; 5300 ; 53/5 ; 53/15"},
+      {"258\n338\n", "258 338", "258-338 ; 81"},
+      {"11289*\n1188\n", "1128 1188", "258-338 1128-1188 ; 142"},
+      {"1158\n1268\n", "1158 1268", "258-338 1128-1268 ; 222"},
+      {"-1140\n1150\n", nullptr, "1128-1139 1151-1180 ; 42"},
+      {"20\n30\n", "20 30", "20-30 1128-1139 1151-1180 ; 53"},
   };
   QStringList entries;
   for (const auto& step : steps) {
