@@ -15,20 +15,16 @@ std::string FakeFileSystem::key(const std::string& path) {
 
 std::string FakeFileSystem::parentOf(const std::string& k) {
   const auto pos = k.find_last_of('\\');
-  if (pos == std::string::npos) return "";  // relative name: the working directory
-  return k.substr(0, pos);
+  return pos == std::string::npos ? "" : k.substr(0, pos);  // relative name: the working directory
 }
 
+// The working directory, a drive root ("C:") and a UNC host ("\\HOST").
 bool FakeFileSystem::isRoot(const std::string& k) {
-  if (k.empty()) return true;                                                        // working directory
-  if (k.size() == 2 && k[1] == ':') return true;                                     // drive root
-  if (k.rfind("\\\\", 0) == 0 && k.find('\\', 2) == std::string::npos) return true;  // \\HOST
-  return false;
+  return k.empty() || (k.size() == 2 && k[1] == ':') ||
+         (k.rfind("\\\\", 0) == 0 && k.find('\\', 2) == std::string::npos);
 }
 
 bool FakeFileSystem::folderExists(const std::string& k) const { return isRoot(k) || m_folders.count(k) != 0; }
-
-bool FakeFileSystem::hasFolder(const std::string& path) const { return folderExists(key(path)); }
 
 void FakeFileSystem::addFolder(const std::string& path) {
   const std::string k = key(path);
@@ -49,10 +45,6 @@ void FakeFileSystem::put(const std::string& path, std::vector<std::uint8_t> byte
   const std::string k = key(path);
   if (!m_files.count(k)) m_fileOrder.push_back(path);
   m_files[k] = File{path, std::move(bytes)};
-}
-
-void FakeFileSystem::addTextFile(const std::string& path, std::string_view text) {
-  addFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
 void FakeFileSystem::fail(FileOp op, const std::string& path, int code) {
@@ -145,15 +137,6 @@ IoStatus FakeFileSystem::openRead(const std::string& path, std::unique_ptr<ReadF
   return {};
 }
 
-IoStatus FakeFileSystem::writeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  return store(FileOp::Write, path,
-               std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-}
-
-IoStatus FakeFileSystem::appendFile(const std::string& path, std::string_view text) {
-  return store(FileOp::Append, path, text);
-}
-
 IoStatus FakeFileSystem::store(FileOp op, const std::string& path, std::string_view bytes) {
   if (int code = attempt(op, path)) return {code};
   const std::string k = key(path);
@@ -196,14 +179,6 @@ std::optional<std::vector<std::string>> FakeFileSystem::listFiles(const std::str
     if (wildcardMatch(pattern, name)) names.push_back(std::move(name));
   }
   return names;
-}
-
-IoStatus FakeFileSystem::moveFile(const std::string& from, const std::string& to) {
-  return transfer(FileOp::Move, from, to);
-}
-
-IoStatus FakeFileSystem::copyFile(const std::string& from, const std::string& to) {
-  return transfer(FileOp::Copy, from, to);
 }
 
 IoStatus FakeFileSystem::transfer(FileOp op, const std::string& from, const std::string& to) {

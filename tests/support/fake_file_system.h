@@ -22,10 +22,11 @@ class FakeFileSystem : public FileSystem {
   // Test set-up.
   void addFolder(const std::string& path);                                 // with all missing parents
   void addFile(const std::string& path, std::vector<std::uint8_t> bytes);  // parents added too
-  void addTextFile(const std::string& path, std::string_view text);
+  void addTextFile(const std::string& path, std::string_view text) {
+    addFile(path, {text.begin(), text.end()});
+  }
   // Refuses `op` on `path` (or on every path when path is "*") with errno `code`.
   void fail(FileOp op, const std::string& path, int code = EACCES);
-  void clearFailures() { m_failures.clear(); }
   // A read of this file delivers at most `limit` bytes in total, then reports
   // end of file, or fails with errno `code` when one is given.
   void shortenReads(const std::string& path, std::size_t limit, int code = 0) {
@@ -34,7 +35,7 @@ class FakeFileSystem : public FileSystem {
 
   // Inspection.
   bool hasFile(const std::string& path) const { return m_files.count(key(path)) != 0; }
-  bool hasFolder(const std::string& path) const;
+  bool hasFolder(const std::string& path) const { return folderExists(key(path)); }
   std::vector<std::uint8_t> bytes(const std::string& path) const;
   std::string text(const std::string& path) const;
   // Files and folders in creation order of their first appearance, as given.
@@ -56,14 +57,22 @@ class FakeFileSystem : public FileSystem {
   bool isFolder(const std::string& path) override;
   std::optional<std::uint64_t> fileSize(const std::string& path) override;
   IoStatus openRead(const std::string& path, std::unique_ptr<ReadFile>& file) override;
-  IoStatus writeFile(const std::string& path, std::span<const std::uint8_t> bytes) override;
-  IoStatus appendFile(const std::string& path, std::string_view text) override;
+  IoStatus writeFile(const std::string& path, std::span<const std::uint8_t> bytes) override {
+    return store(FileOp::Write, path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+  }
+  IoStatus appendFile(const std::string& path, std::string_view text) override {
+    return store(FileOp::Append, path, text);
+  }
   IoStatus removeFile(const std::string& path) override;
   IoStatus makeFolder(const std::string& path) override;
   std::optional<std::vector<std::string>> listFiles(const std::string& folder,
                                                     const std::string& pattern) override;
-  IoStatus moveFile(const std::string& from, const std::string& to) override;
-  IoStatus copyFile(const std::string& from, const std::string& to) override;
+  IoStatus moveFile(const std::string& from, const std::string& to) override {
+    return transfer(FileOp::Move, from, to);
+  }
+  IoStatus copyFile(const std::string& from, const std::string& to) override {
+    return transfer(FileOp::Copy, from, to);
+  }
 
   // Normalised key: backslashes, upper case, no trailing separator.
   static std::string key(const std::string& path);

@@ -20,13 +20,12 @@ class FakeClock : public Clock {
 class FakeNetwork : public Network {
  public:
   bool reachable = true;
-  std::string localIp = "192.168.1.20";
   std::vector<std::string> pinged;
   bool Server_Ping(const std::string& name) override {
     pinged.push_back(name);
     return reachable;
   }
-  std::string Local_IPText() override { return localIp; }
+  std::string Local_IPText() override { return "192.168.1.20"; }
 };
 
 class FakeShell : public Shell {
@@ -54,10 +53,9 @@ class FakeSystemInfo : public SystemInfo {
  public:
   OsVersion version{0, 6, 1, 0, ""};
   std::uint64_t physicalMemory = 2147483648ull;
-  HeapStats heap{12, 3456};
   OsVersion osVersion() const override { return version; }
   std::uint64_t physicalMemoryBytes() const override { return physicalMemory; }
-  HeapStats heapStats() const override { return heap; }
+  HeapStats heapStats() const override { return {12, 3456}; }
 };
 
 }  // namespace bingo::test

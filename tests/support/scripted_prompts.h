@@ -1,6 +1,6 @@
 #pragma once
 // Operator prompts answered from a script: the dialogs' answers in order,
-// the Yes/No answer, and a record of what was asked and shown.
+// No to every question, and a record of what was asked and shown.
 
 #include <deque>
 #include <optional>
@@ -14,8 +14,7 @@ namespace bingo::test {
 class ScriptedPrompts : public OperatorPrompts {
  public:
   std::deque<std::optional<std::string>> answers;  // nothing: Cancel
-  bool yes = false;
-  std::vector<std::string> asked;  // prompts of input boxes and questions, in order
+  std::vector<std::string> asked;                  // prompts of input boxes and questions, in order
   std::vector<std::string> errors;
   std::vector<std::string> infos;
 
@@ -30,7 +29,7 @@ class ScriptedPrompts : public OperatorPrompts {
   void errorBox(const std::string&, const std::string& text) override { errors.push_back(text); }
   bool askYesNo(const std::string&, const std::string& text) override {
     asked.push_back(text);
-    return yes;
+    return false;
   }
   void infoBox(const std::string&, const std::string& text) override { infos.push_back(text); }
 };

@@ -14,7 +14,7 @@ struct Record {
   static std::uint8_t bcd(int n) { return static_cast<std::uint8_t>(((n / 10) % 10) << 4 | (n % 10)); }
   Record& lop(int n) { return set(1, bcd(n)); }
   Record& kug(int n) { return set(20, bcd(n)); }
-  Record& price(int n) { return set(16, bcd(n / 100)).set(17, bcd(n % 100)); }
+  Record& price(int n) { return bcd4(16, n); }
   Record& kolo(int n) { return set(337, static_cast<std::uint8_t>(n)); }
   Record& drawn(std::initializer_list<int> balls) {
     for (int ball : balls) bytes[49 + (ball - 1) / 8] |= static_cast<std::uint8_t>(1 << ((ball - 1) % 8));
@@ -22,11 +22,9 @@ struct Record {
   }
   Record& sold(int row, int first, int last) {
     const std::size_t at = 146 + 5 * static_cast<std::size_t>(row);
-    return set(at, bcd(first / 100))
-        .set(at + 1, bcd(first % 100))
-        .set(at + 2, bcd(last / 100))
-        .set(at + 3, bcd(last % 100));
+    return bcd4(at, first).bcd4(at + 2, last);
   }
+  Record& bcd4(std::size_t at, int n) { return set(at, bcd(n / 100)).set(at + 1, bcd(n % 100)); }  // 0..9999
   Record& set(std::size_t at, std::uint8_t value) {
     bytes[at] = value;
     return *this;

@@ -2,10 +2,13 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <fstream>
 
@@ -69,10 +72,17 @@ TEST(ScreenWidgets, EveryWidgetAndActionCarriesOutTheLayoutOnEveryScreen) {
   test::FakeSystemInfo info;
   info.version = {2, 5, 1, 2600, "Service Pack 3"};
   info.physicalMemory = 2147483648ull;
-  const TFormAbout about(info);
-  QString actual = widgetsJson(about) + widgetsJson(window);
+  TFormAbout about(info);
+  const auto size = [](QSize s) { return QString("%1x%2 ").arg(s.width()).arg(s.height()); };
+  // The About box keeps its size, stands in the middle of the screen and its default button OK closes it.
+  QString actual = widgetsJson(about) + about.windowTitle() +
+                   row(size(about.minimumSize()), size(about.maximumSize())) + "\n" + widgetsJson(window);
+  EXPECT_EQ(about.pos() + QPoint(171, 129), QGuiApplication::primaryScreen()->availableGeometry().center());
+  auto* ok = about.findChild<QPushButton*>("cmdOK");
+  about.show();
+  ok->click();
+  EXPECT_TRUE(ok->isDefault() && !about.isVisible() && about.result() == QDialog::Accepted);
   const auto frame = [&](const char* how) {
-    const auto size = [](QSize s) { return QString("%1x%2 ").arg(s.width()).arg(s.height()); };
     actual +=
         how + (" " + window.windowTitle()) +
         row(size(window.size()), size(window.minimumSize()), size(window.maximumSize()),
