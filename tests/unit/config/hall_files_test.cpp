@@ -50,17 +50,5 @@ TEST(FundModes, NumbersAreReadInSequenceAcrossLines) {
   }
 }
 
-TEST(ConsoleIni, ASaveKeepsLongForeignLinesWhole) {
-  const std::string foreign = "Note=" + std::string(5000, 'n');
-  const std::string filler = "; " + std::string(2 << 20, 'f');  // more than the reader looks at
-  test::FakeFileSystem fs;
-  const std::string ini = "c:\\orma\\bingo\\clientbingo.ini";
-  fs.addTextFile(ini, "[Kasa]\r\n" + foreign + "\r\n" + filler + "\r\nTail=1\r\n");
-  ConsoleConfig c;
-  ConsoleConfig_SetDefaults(c, fs);
-  ConsoleIni_Write(c, fs, "C:\\Orma\\Bingo\\ClientBingo.EXE");
-  EXPECT_EQ(fs.text(ini).rfind("[Kasa]\r\n" + foreign + "\r\n" + filler + "\r\nTail=1\r\n", 0), 0u);
-}
-
 }  // namespace
 }  // namespace bingo
