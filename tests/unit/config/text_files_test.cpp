@@ -26,7 +26,7 @@ std::string fund(int a) {
   return std::to_string(a) + " 0 0 1 3 0 0 0 0 0 10 0 0 0 50 0 0 0 0 90 90 90 40 90 3 0 0";
 }
 
-// Fourteen lines are written, fund 9 with 45; fund 14 is kept in memory only.
+// Fourteen lines of 122 characters are written, fund 9 with 45; fund 14 is kept in memory only.
 // A refused write is reported and the defaults stay.
 TEST(FundModes, AMissingFileIsWrittenFromTheDefaults) {
   for (const bool refused : {false, true}) {
@@ -40,12 +40,11 @@ TEST(FundModes, AMissingFileIsWrittenFromTheDefaults) {
       continue;
     }
     const std::string text = f.fs.text(f.names.PathFundModes);
-    const auto lines = test::crLfLines(text);
-    ASSERT_EQ(lines.size(), 14u);
-    EXPECT_EQ(lines[0] + "|" + lines[1] + "|" + lines[12] + "|" + lines[9].substr(93, 15) + "|" +
-                  text.substr(text.size() - 2),
-              std::string(kDefaultLines[0]) + "|" + kDefaultLines[1] + "|" + kDefaultLines[2] +
-                  "| 90 90 90 45 90|\r\n");
+    const auto line = [&](std::size_t i) { return text.substr(124 * i, 124); };
+    EXPECT_EQ(text.size(), 14u * 124);
+    EXPECT_EQ(line(0) + line(1) + line(12) + line(9).substr(93, 15),
+              std::string(kDefaultLines[0]) + "\r\n" + kDefaultLines[1] + "\r\n" + kDefaultLines[2] +
+                  "\r\n 90 90 90 45 90");
   }
 }
 
