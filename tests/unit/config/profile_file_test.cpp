@@ -57,35 +57,21 @@ TEST(ProfileFile, LookupToleratesGarbageAndMatchesWithoutCase) {
   for (const auto& [section, key, expected] : rows) EXPECT_EQ(ini.value(section, key), expected) << key;
 }
 
+// A key is replaced where it stands, a new key goes after the last line of its
+// section (before the blank line), a new section at the end after a blank
+// line; comments, foreign keys and lines that are no keys stay, LF lines are
+// written back with CR LF. A new file is the console INI's case.
 TEST(ProfileFile, WritingKeepsTheFileAndAddsAtTheEndOfSectionOrFile) {
-  struct Row {
-    const char* before;
-    std::vector<std::array<const char*, 3>> writes;  // section, key, value
-    const char* after;
-  };
-  const Row rows[] = {
-      {"",
-       {{"Net", "PC", "srv"}, {"Timer", "Interval", "100"}},
-       "[Net]\r\nPC=srv\r\n\r\n[Timer]\r\nInterval=100\r\n"},
-      // An existing key is replaced; a foreign key and a comment are kept.
-      {"; hall 3\r\n[Net]\r\nPC=old\r\nUser=kasa\r\n",
-       {{"NET", "pc", "srv"}},
-       "; hall 3\r\n[Net]\r\npc=srv\r\nUser=kasa\r\n"},
-      // A new key goes after the last line of its section, before the blank line.
-      {"[Timer]\r\nEnabled=1\r\n\r\n[Net]\r\nPC=a\r\n",
-       {{"Timer", "Interval", "100"}},
-       "[Timer]\r\nEnabled=1\r\nInterval=100\r\n\r\n[Net]\r\nPC=a\r\n"},
-      // A new section goes at the end; LF lines are written back with CR LF.
-      {"[Other]\nK=v\n", {{"Net", "PC", "srv"}}, "[Other]\r\nK=v\r\n\r\n[Net]\r\nPC=srv\r\n"},
-      {"junk\r\n[Net]\r\n==\r\n", {{"Net", "PC", "srv"}}, "junk\r\n[Net]\r\n==\r\nPC=srv\r\n"},
-  };
-  for (const Row& row : rows) {
-    test::FakeFileSystem fs;
-    ProfileFile ini = loaded(fs, row.before);
-    for (const auto& [section, key, value] : row.writes) ini.writeString(section, key, value);
-    ini.save(fs, kIni);
-    EXPECT_EQ(fs.text(kIni), row.after) << row.before;
-  }
+  test::FakeFileSystem fs;
+  ProfileFile ini =
+      loaded(fs, "; hall 3\r\njunk\r\n[Timer]\r\nEnabled=1\r\n\r\n[Net]\n==\nPC=old\nUser=kasa\n");
+  ini.writeString("Timer", "Interval", "100");
+  ini.writeString("NET", "pc", "srv");
+  ini.writeString("WB", "Show", "1");
+  ini.save(fs, kIni);
+  EXPECT_EQ(fs.text(kIni),
+            "; hall 3\r\njunk\r\n[Timer]\r\nEnabled=1\r\nInterval=100\r\n\r\n[Net]\r\n==\r\npc=srv\r\n"
+            "User=kasa\r\n\r\n[WB]\r\nShow=1\r\n");
 }
 
 // A value is cut at 2047 characters, and a hundred-megabyte one is read
