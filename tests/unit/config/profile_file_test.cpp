@@ -80,7 +80,7 @@ TEST(ProfileFile, ValuesAreCutAndReadWithBoundedMemory) {
   EXPECT_EQ(ini.readInteger("Timer", "Interval", 0), 5);
   std::size_t kept = 0;
   for (const auto& line : ini.lines()) kept += line.size();
-  EXPECT_LE(kept, 16384u);
+  EXPECT_LE(kept, 8192u);
   ini.writeString("WBURL", "URL2", "http://cam\r\n[Net]\r\nPC=evil");
   EXPECT_EQ(ini.value("WBURL", "URL2"), "http://cam");
   EXPECT_EQ(ini.value("Net", "PC")->size(), 2047u);
