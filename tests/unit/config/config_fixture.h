@@ -2,6 +2,7 @@
 // A configuration folder on a fake disk, with the logs writing into it and
 // the installation's own file names.
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,18 +18,6 @@ namespace bingo::test {
 inline constexpr const char* kTracePath = "C:\\Orma\\Bingo\\Arh\\Log\\261206.Txt";  // FakeClock's day
 inline constexpr const char* kReportPath = "C:\\Orma\\Bingo\\Arh\\Log\\LogApp.txt";
 
-// The CR LF lines of a text.
-inline std::vector<std::string> crLfLines(const std::string& text) {
-  std::vector<std::string> out;
-  for (std::size_t at = 0; at < text.size();) {
-    const auto end = text.find("\r\n", at);
-    out.push_back(text.substr(at, end - at));
-    if (end == std::string::npos) break;
-    at = end + 2;
-  }
-  return out;
-}
-
 struct ConfigFixture {
   ConfigFixture() {
     fs.addFolder(kFolderLog);
@@ -42,10 +31,11 @@ struct ConfigFixture {
   Logs logs{fs, clock, "C:\\Orma\\Bingo\\ClientBingo.exe"};
   FileNames names;
   ConfigIo io{fs, logs, names};
-  // The trace log's messages, without their time stamps ("HH:MM:SS> ").
+  // The trace log's messages, without their time stamps ("HH:MM:SS> ") and CR LF ends.
   std::vector<std::string> trace() const {
-    auto lines = crLfLines(fs.text(kTracePath));
-    for (auto& line : lines) line.erase(0, 10);
+    std::vector<std::string> lines;
+    std::istringstream in(fs.text(kTracePath));
+    for (std::string line; std::getline(in, line, '\n');) lines.push_back(line.substr(10, line.size() - 11));
     return lines;
   }
 };

@@ -1,3 +1,5 @@
+// The hall's text files as the installation's other programs write them.
+
 #include <gtest/gtest.h>
 
 #include "config/city_file.h"
@@ -8,37 +10,80 @@
 namespace bingo {
 namespace {
 
-// Fund 0 of the defaults: value A 0, start mode 3, written in the fixed widths.
-constexpr const char* kFund0 =
-    "    0  0  0  1  3       0       0       0       0       0   0   0   0   0  50   0   0   0   0 90 90 90 "
-    "40 90  3  0"
-    "       0";
-constexpr const char* kFund1 =
-    "   10  0  0  1  3       0       0       0       0       0  10   0   0   0  50   0   0   0   0 90 90 90 "
-    "40 90  3  0"
-    "       0";
-constexpr const char* kFund12 =
-    "    0  0  0  1  3       0       0       0       0       0  10   0   0   0  50   0   0   0   0 13 13 90 "
-    "13 90  3  0"
-    "       0";
+// Funds 0, 1 and 12 of the defaults as a missing file gets them, in the fixed widths.
+constexpr const char* kDefaultLines[] = {
+    "    0  0  0  1  3       0       0       0       0       0   0   0   0   0  50   0   0   0   0 "
+    "90 90 90 40 90  3  0       0",
+    "   10  0  0  1  3       0       0       0       0       0  10   0   0   0  50   0   0   0   0 "
+    "90 90 90 40 90  3  0       0",
+    "    0  0  0  1  3       0       0       0       0       0  10   0   0   0  50   0   0   0   0 "
+    "13 13 90 13 90  3  0       0"};
 
 constexpr std::size_t kRow = 22640, kRowSize = 80;
 
+// The 27 numbers of a default fund with value A = a, as the hall's programs may write them.
+std::string fund(int a) {
+  return std::to_string(a) + " 0 0 1 3 0 0 0 0 0 10 0 0 0 50 0 0 0 0 90 90 90 40 90 3 0 0";
+}
+
+// Fourteen lines of 122 characters are written, fund 9 with 45; fund 14 is kept in memory only.
+// A refused write is reported and the defaults stay.
 TEST(FundModes, AMissingFileIsWrittenFromTheDefaults) {
-  test::ConfigFixture f;
-  GameRecord record;
-  FundModes_Read(f.io, record);
-  const std::string text = f.fs.text(f.names.PathFundModes);
-  const auto lines = test::crLfLines(text);
-  ASSERT_EQ(lines.size(), 14u);
-  EXPECT_EQ(lines[0] + "|" + lines[1] + "|" + lines[12] + "|" + lines[9].substr(93, 15) + "|" +
-                text.substr(text.size() - 2),
-            std::string(kFund0) + "|" + kFund1 + "|" + kFund12 + "| 90 90 90 45 90|\r\n");
-  EXPECT_EQ(f.trace(),
-            (std::vector<std::string>{"Nije pronadjen RezDefW.txt, pa je pocetni rezim svih fondova isti",
-                                      "Press Any Key To Continue..."}));
-  // Fund 14 is kept in memory though no line is written for it.
-  EXPECT_EQ(record.reader().i32le(kRow + 14 * kRowSize) * 100 + record.reader().u8(768 + 14), 1008);
+  for (const bool refused : {false, true}) {
+    test::ConfigFixture f;
+    if (refused) f.fs.fail(FileOp::Write, f.names.PathFundModes);
+    GameRecord record;
+    FundModes_Read(f.io, record);
+    EXPECT_EQ(record.reader().i32le(kRow + 14 * kRowSize) * 100 + record.reader().u8(768 + 14), 1008);
+    if (refused) {
+      EXPECT_EQ(f.trace().back(), "Neuspesno snimanje fajla : RezDefW.txt");
+      continue;
+    }
+    const std::string text = f.fs.text(f.names.PathFundModes);
+    const auto line = [&](std::size_t i) { return text.substr(124 * i, 124); };
+    EXPECT_EQ(text.size(), 14u * 124);
+    EXPECT_EQ(line(0) + line(1) + line(12) + line(9).substr(93, 15),
+              std::string(kDefaultLines[0]) + "\r\n" + kDefaultLines[1] + "\r\n" + kDefaultLines[2] +
+                  "\r\n 90 90 90 45 90");
+  }
+}
+
+// The numbers are read in sequence across lines. A word where a number
+// belongs is reported with its line and stops the reading: the funds before
+// it are kept, it and the ones after are not read.
+TEST(FundModes, NumbersAreReadInSequenceAcrossLines) {
+  std::string perLine, fifteen;
+  for (const char* n : {"5", "0", "0", "1", "3"}) perLine += std::string(n) + "\r\n";
+  for (int i = 0; i < 15; ++i) fifteen += fund(5 + i) + "\r\n";
+  const std::string rest = "0 0 0 0 10 0 0 0 50 0 0 0 0 90 90 90 40 90 3 0 0\r\n";
+  const std::tuple<const char*, std::string, const char*> rows[] = {
+      // name, file, "A of funds 0, 1 and 14, start modes of funds 0..2, report"
+      {"a fund split over two lines", "5 0 0 1 3\r\n0 " + rest + fund(6), "5 6 0 8 8 0 "},
+      {"one number a line", perLine + "0\r\n" + rest + fund(6), "5 6 0 8 8 0 "},
+      {"numbers after the 27th are passed over", fund(5) + " 99 98\r\n" + fund(6), "5 6 0 8 8 0 "},
+      {"blank lines between funds", fund(5) + "\r\n\r\n  \r\n" + fund(6) + "\r\n\r\n", "5 6 0 8 8 0 "},
+      {"the end of the file reads as zeros", fund(5) + "\r\n6 0 0 1", "5 6 0 8 5 0 "},
+      {"fifteen funds, a sixteenth line ignored", fifteen + "no numbers\r\n", "5 6 19 8 8 8 "},
+      {"a word in a fund split over lines", "5 0 0 1 3\r\n0 x\r\n" + fund(6), "0 0 0 0 0 0 red 2"},
+      {"a word", fund(0) + "\r\n" + fund(10).replace(3, 1, "abc") + "\r\n" + fund(12), "0 0 0 8 0 0 red 2"},
+      {"a number glued to a word", fund(0) + "\r\n" + fund(10).replace(3, 1, "1x") + "\r\n" + fund(12),
+       "0 0 0 8 0 0 red 2"},
+  };
+  for (const auto& [name, file, expected] : rows) {
+    test::ConfigFixture f;
+    f.fs.addTextFile(f.names.PathFundModes, file);
+    GameRecord record;
+    FundModes_Read(f.io, record);
+    const ByteReader r = record.reader();
+    const std::string report = f.fs.text(test::kReportPath);
+    const auto at = report.find("> Pogresan broj u RezDefW.txt, ");
+    std::string found;
+    for (int n : {r.i32le(kRow), r.i32le(kRow + kRowSize), r.i32le(kRow + 14 * kRowSize), int{r.u8(768)},
+                  int{r.u8(769)}, int{r.u8(770)}})
+      found += std::to_string(n) + " ";
+    EXPECT_EQ(found + (at == std::string::npos ? "" : report.substr(at + 31)), expected) << name;
+    EXPECT_EQ(f.fs.count(FileOp::Write), 0) << name;
+  }
 }
 
 TEST(FundModes, LinesAreReadIntoTheFundRows) {
@@ -65,28 +110,6 @@ TEST(FundModes, LinesAreReadIntoTheFundRows) {
   EXPECT_EQ(f.trace(), (std::vector<std::string>{"Ucitava se datoteka RezDefW.txt"}));
 }
 
-TEST(FundModes, FifteenFundsAreReadAndASixteenthLineIsIgnored) {
-  std::string file;
-  for (int i = 0; i < 15; ++i) file += std::to_string(100 + i) + std::string(kFund1).substr(5) + "\r\n";
-  test::ConfigFixture f;
-  f.fs.addTextFile(f.names.PathFundModes, file + "no numbers on the sixteenth line\r\n");
-  GameRecord record;
-  FundModes_Read(f.io, record);
-  const ByteReader r = record.reader();
-  EXPECT_EQ(std::vector<int>({r.i32le(kRow), r.i32le(kRow + 14 * kRowSize), r.u8(768 + 14), r.u8(768 + 15)}),
-            std::vector<int>({100, 114, 8, 0}));
-  EXPECT_EQ(f.trace(), (std::vector<std::string>{"Ucitava se datoteka RezDefW.txt"}));
-}
-
-TEST(FundModes, AFailedWriteIsReportedAndTheDefaultsStay) {
-  test::ConfigFixture f;
-  f.fs.fail(FileOp::Write, f.names.PathFundModes);
-  GameRecord record;
-  FundModes_Read(f.io, record);
-  EXPECT_EQ(record.reader().u8(768), 8);
-  EXPECT_EQ(f.trace().back(), "Neuspesno snimanje fajla : RezDefW.txt");
-}
-
 // The first line in capitals, cut at eight; a missing or empty file, or a
 // blank first line, gives NOVISAD, written only where there was no text.
 TEST(City, TheFirstLineInCapitalsOrTheDefaultWritten) {
@@ -101,41 +124,34 @@ TEST(City, TheFirstLineInCapitalsOrTheDefaultWritten) {
     GameRecord record;
     EXPECT_EQ(City_Find(f.io, record), found) << city;
     EXPECT_EQ(City_Name(record), city);
-    EXPECT_EQ(record.reader().u8(43), std::string(city).size());
     EXPECT_EQ(f.fs.text(f.names.PathCity), file && !file->empty() ? *file : "NOVISAD");
   }
 }
 
+// Fourteen lines replace the built-in table: two characters skipped, the code,
+// a separator, then 2, 5 and 20 characters with a separator before each.
+// Thirteen lines, a word for a code or a read failing in the fourteenth line
+// are reported and keep the table.
 TEST(FundDefs, FourteenLinesReplaceTheBuiltInTable) {
-  std::string file;
-  for (int i = 1; i <= 14; ++i)
-    file += "  " + std::to_string(i) + " F" + std::to_string(i % 10) + " Fond" + std::to_string(i % 10) +
-            " Dugi naziv\r\n";
-  // Two skipped characters, code, separator, 2 + separator + 5 + separator + 20 characters.
-  file.replace(0, file.find("\r\n"), "xx-42|AB|  abc|   Long name with more than twenty|rest");
-  test::ConfigFixture f;
-  f.fs.addTextFile(f.names.PathFundDefs, file);
-  ConfigRecords records;
-  FundDefs_Default(records.FundDefs, 1);
-  ASSERT_TRUE(FundDefs_Read(f.io, records));
-  EXPECT_EQ(records.FundDefs[0], (FundDefinition{-42, "AB", "abc", "Long name with mo"}));
-  EXPECT_EQ(records.FundDefs[13], (FundDefinition{14, "F4", "Fond4", "Dugi naziv"}));
-}
-
-// Thirteen lines, a word for a code, a read failing in the fourteenth line.
-TEST(FundDefs, AFailedReadIsReportedAndKeepsTheTables) {
   std::string thirteen;
   for (int i = 0; i < 13; ++i) thirteen += "   1 AA BBBBB CCC\r\n";
-  for (const std::string& file : {thirteen, "  xy AA BBBBB CCC\r\n" + thirteen, thirteen + thirteen}) {
+  const std::string fourteen = "xx-42|AB|  abc|   Long name with more than twenty|rest\r\n" + thirteen;
+  for (const std::string& file :
+       {fourteen, thirteen, "  xy AA BBBBB CCC\r\n" + thirteen, thirteen + thirteen}) {
     test::ConfigFixture f;
     f.fs.addTextFile(f.names.PathFundDefs, file);
-    if (file.size() > 13 * 19 + 19) f.fs.shortenReads(f.names.PathFundDefs, 13 * 19 + 17, ENOLINK);
+    if (file == thirteen + thirteen) f.fs.shortenReads(f.names.PathFundDefs, 13 * 19 + 17, ENOLINK);
     ConfigRecords records;
     FundDefs_Default(records.FundDefs, 0);
-    const FundDefinitions before = records.FundDefs;
-    EXPECT_FALSE(FundDefs_Read(f.io, records)) << file.size();
-    EXPECT_EQ(records.FundDefs, before) << file.size();
-    EXPECT_EQ(f.trace().back(), "Neuspesno citanje fajla : cVIw.txt") << file.size();
+    FundDefinitions expected = records.FundDefs;
+    if (file == fourteen) {
+      expected.fill({1, "AA", "BBBBB", "CCC"});
+      expected[0] = {-42, "AB", "abc", "Long name with mo"};
+    }
+    EXPECT_EQ(FundDefs_Read(f.io, records), file == fourteen) << file.size();
+    EXPECT_EQ(records.FundDefs, expected) << file.size();
+    EXPECT_EQ(f.fs.text(test::kReportPath).ends_with("> Neuspesno citanje fajla : cVIw.txt"),
+              file != fourteen);
   }
 }
 
