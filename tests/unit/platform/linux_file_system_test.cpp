@@ -8,7 +8,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -60,10 +59,7 @@ TEST(HostPaths, MapsWindowsPathsOntoTheRootsMatchingCaseWhereNamesExist) {
 }
 
 TEST(HostPaths, RootsComeFromTheEnvironmentWithTheirDefaults) {
-  std::vector<std::pair<const char*, std::optional<std::string>>> saved;
-  for (const char* name : {"BINGO_ROOT", "BINGO_UNC_ROOT", "HOME"})
-    saved.emplace_back(name,
-                       std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt);
+  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
   ::setenv("HOME", "/home/kasa", 1);
   const std::tuple<const char*, const char*, std::string> rows[] = {
       // BINGO_ROOT, BINGO_UNC_ROOT (nullptr: unset), the two roots
@@ -77,7 +73,7 @@ TEST(HostPaths, RootsComeFromTheEnvironmentWithTheirDefaults) {
     const HostRoots roots = HostRoots::fromEnvironment();
     EXPECT_EQ(roots.bingoRoot + " " + roots.uncRoot, expected);
   }
-  for (const auto& [name, value] : saved) value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
+  ::setenv("HOME", home.c_str(), 1);  // the two roots stay unset, as in the test run
 }
 
 std::vector<std::uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
@@ -180,8 +176,7 @@ TEST_F(LinuxFileSystemTest, AFullDiskRefusesTheWriteAndKeepsTheOldFile) {
   rlimit saved{};
   ::getrlimit(RLIMIT_FSIZE, &saved);
   const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 100;
+  const rlimit small{100, saved.rlim_max};
   ::setrlimit(RLIMIT_FSIZE, &small);
   const IoStatus written = fs.writeFile("C:\\CfgW\\CfgC2.cfg", std::vector<std::uint8_t>(200, 'x'));
   const IoStatus appended = fs.appendFile("C:\\CfgW\\Log.txt", std::string(200, 'x'));
