@@ -58,24 +58,6 @@ TEST(HostPaths, MapsWindowsPathsOntoTheRootsMatchingCaseWhereNamesExist) {
   for (const auto& [windows, host] : rows) EXPECT_EQ(paths.toHost(windows), host) << windows;
 }
 
-TEST(HostPaths, RootsComeFromTheEnvironmentWithTheirDefaults) {
-  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-  ::setenv("HOME", "/home/kasa", 1);
-  const std::tuple<const char*, const char*, std::string> rows[] = {
-      // BINGO_ROOT, BINGO_UNC_ROOT (nullptr: unset), the two roots
-      {nullptr, nullptr, "/home/kasa/.local/share/clientbingo /home/kasa/.local/share/clientbingo/unc"},
-      {"/srv/bingo/", nullptr, "/srv/bingo /srv/bingo/unc"},
-      {"/srv/bingo", "/mnt/shares/", "/srv/bingo /mnt/shares"},
-  };
-  for (const auto& [root, unc, expected] : rows) {
-    root ? ::setenv("BINGO_ROOT", root, 1) : ::unsetenv("BINGO_ROOT");
-    unc ? ::setenv("BINGO_UNC_ROOT", unc, 1) : ::unsetenv("BINGO_UNC_ROOT");
-    const HostRoots roots = HostRoots::fromEnvironment();
-    EXPECT_EQ(roots.bingoRoot + " " + roots.uncRoot, expected);
-  }
-  ::setenv("HOME", home.c_str(), 1);  // the two roots stay unset, as in the test run
-}
-
 std::vector<std::uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
 
 // The names in a folder in name order, each followed by a blank.
@@ -269,7 +251,6 @@ const Row kRows[] = {
     {"a new file is made", "C:\\Arh\\New.cfg", 0, nullptr, ' ', 0, "new"},
     {"an own link is written through", "C:\\Real\\GradW.txt", 0600, "C:\\Arh\\GradW.txt", ' ', 0, "new"},
     {"a link to a read-only file", "C:\\Real\\RezDefW.txt", 0440, "C:\\Arh\\RezDefW.txt", ' ', EACCES, "old"},
-    {"a link in the share is replaced", "C:\\Arh\\Secret.txt", 0644, "\\\\SRV\\net\\AltS.txt", ' ', 0, "old"},
     {"a locked folder's file is rewritten in place", "C:\\Locked\\ProtklW.cfg", 0644, nullptr, 'L', 0, "new"},
     {"a locked folder's read-only file", "C:\\Locked\\ProtklW.cfg", 0444, nullptr, 'L', EACCES, "old"},
     {"the owner is kept", "C:\\Arh\\clientbingo.ini", 0664, nullptr, 'N', 0, "new"},

@@ -79,8 +79,7 @@ TEST(Logs, ARefusedAppendLosesTheEntryButNeverTheLog) {
   hall.logs.Report_Error("lost");
   hall.logs.Log_Run("END Bingo");
   EXPECT_EQ(hall.fs.text(kTrace) + hall.fs.text(kRunLog), "09:00:00> earlier\r\n09:00:00:000 RUN Bingo\r\n");
-  EXPECT_EQ(hall.fs.count(FileOp::Write), 0);
-  EXPECT_FALSE(hall.fs.hasFile(kLogApp));
+  EXPECT_EQ(std::make_pair(hall.fs.count(FileOp::Write), hall.fs.hasFile(kLogApp)), std::make_pair(0, false));
 }
 
 TEST(Housekeeping, AFailedFolderStopsTheChainWithTwoReports) {
