@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,28 +15,27 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <chrono>
+#include <QThread>
 #include <deque>
 #include <functional>
 #include <iostream>
 #include <map>
 #include <ranges>
 #include <set>
-#include <thread>
+#include <utility>
 
 namespace bingo::e2e {
 namespace {
 
-using Millis = std::chrono::milliseconds;
-constexpr Millis kStart{30000}, kStep{10000};
+constexpr int kStart = 30000, kStep = 10000;  // milliseconds
 const QString kCellDrawn = "#b03030", kCellLastBall = "#e03030";
 
-bool waitUntil(Millis timeout, const std::function<bool()>& done) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
+bool waitUntil(int milliseconds, const std::function<bool()>& done) {
+  const QDeadlineTimer deadline(milliseconds);
   while (!done()) {
-    if (std::chrono::steady_clock::now() >= deadline) return false;
+    if (deadline.hasExpired()) return false;
     QCoreApplication::processEvents();
-    std::this_thread::sleep_for(Millis(10));
+    QThread::msleep(10);
   }
   return true;
 }
@@ -45,11 +45,10 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// One whole screen dump as the console wrote it; empty (tick -1) while there
-// is none.
+// One whole screen dump as the console wrote it (it replaces the file in one
+// step); empty while there is none.
 struct Dump {
   QJsonObject json;
-  int tick() const { return json["TimerCount"].toInt(-1); }
   QString text(const QString& control) const { return json["controls"][control]["text"].toString(); }
   int number(const QString& control) const { return text(control).trimmed().toInt(); }  // empty: 0
   QString cell(int ball) const { return json["CifarskaBtn"][ball - 1]["bg"].toString(); }
@@ -120,14 +119,6 @@ class Hall {
     return done ? QString::fromLatin1(process.readAllStandardOutput()).trimmed() : QString();
   }
   Dump dump() const { return {QJsonDocument::fromJson(read("screen.json").toUtf8()).object()}; }
-  // Hands each new dump to `seen` until it returns true.
-  bool watch(Millis timeout, const std::function<bool(const Dump&)>& seen) const {
-    int lastTick = -1;
-    return waitUntil(timeout, [&] {
-      const Dump now = dump();
-      return now.tick() != std::exchange(lastTick, now.tick()) && seen(now);
-    });
-  }
   // A file below the hall's folder: "console/clientbingo.log", "simulator.out".
   QString read(const QString& name) const {
     QFile file(m_top + "/" + name);
@@ -154,11 +145,11 @@ TEST(EndToEnd, ARoundUnderTornWritesThenOff2ClosesTheConsole) {
                                                 "--off-after-s 15 --off-hold-s 600"));
   QProcess& console = hall.startConsole();
   std::map<int, int> lastBallOfLop;
-  int tick = -1;
-  // Only the command file may close it.
-  ASSERT_TRUE(waitUntil(Millis(60000), [&] {
-    if (const Dump dump = hall.dump(); dump.tick() != tick) {
-      tick = dump.tick();
+  QJsonValue tick = QJsonValue::Undefined;
+  // Each new dump (one per tick that changed the screen); only the command file may close it.
+  ASSERT_TRUE(waitUntil(60000, [&] {
+    if (const Dump dump = hall.dump();
+        dump.json["TimerCount"] != std::exchange(tick, dump.json["TimerCount"])) {
       const int lop = dump.number("LabelLOP"), kug = dump.number("LabelKUG");
       EXPECT_GE(lop, lastBallOfLop.empty() ? 0 : lastBallOfLop.rbegin()->first) << "balls drawn went back";
       EXPECT_EQ(lastBallOfLop.emplace(lop, kug).first->second, kug) << "two last balls at count " << lop;
@@ -209,7 +200,7 @@ TEST(ConsoleKeypad, RangesTypedFromTheFirstSecondWithoutAWindowManager) {
   // 258-338 nor 1181-1268) at 100 each, and nothing is drawn.
   ASSERT_TRUE(hall.ready && hall.startSimulator("--seed 11 --pause-ms 600000"));
   hall.startConsole();
-  ASSERT_TRUE(hall.watch(kStart, [&](const Dump& dump) { return !dump.text("LabelProPoc1").isEmpty(); }))
+  ASSERT_TRUE(waitUntil(kStart, [&] { return !hall.dump().text("LabelProPoc1").isEmpty(); }))
       << "the console never showed the server's first frame";
   const QString window = hall.xdotool({"search", "--name", "^KVAROLA 2015$"});
   ASSERT_FALSE(window.isEmpty());
@@ -272,7 +263,7 @@ TEST(ConsoleKeypad, RangesTypedFromTheFirstSecondWithoutAWindowManager) {
     }
     const QString expected = QString(step.shown) + " ; " + entries.join('|') + " ; /";
     QString last;
-    hall.watch(kStep, [&](const Dump& dump) { return (last = shown(dump)) == expected; });
+    waitUntil(kStep, [&] { return (last = shown(hall.dump())) == expected; });
     ASSERT_EQ(last.toStdString(), expected.toStdString());
   }
 }
