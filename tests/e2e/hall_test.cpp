@@ -93,16 +93,6 @@ class Hall {
   }
   bool ready = false;
 
-  QProcess& start(const QString& program, const QString& arguments, const QString& output) {
-    QProcess& child = m_children.emplace_back();
-    child.setProcessEnvironment(m_environment);
-    child.setWorkingDirectory(m_top + "/run");
-    child.setStandardOutputFile(m_top + "/" + output, QIODevice::Append);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(program, arguments.split(' ', Qt::SkipEmptyParts));
-    child.waitForStarted(10000);
-    return child;
-  }
   // The simulator makes the card file of game type 0 before its first frame,
   // which a console then finds.
   bool startSimulator(const QString& arguments) {
@@ -126,6 +116,16 @@ class Hall {
   }
 
  private:
+  QProcess& start(const QString& program, const QString& arguments, const QString& output) {
+    QProcess& child = m_children.emplace_back();
+    child.setProcessEnvironment(m_environment);
+    child.setWorkingDirectory(m_top + "/run");
+    child.setStandardOutputFile(m_top + "/" + output, QIODevice::Append);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(program, arguments.split(' ', Qt::SkipEmptyParts));
+    child.waitForStarted(10000);
+    return child;
+  }
   QTemporaryDir m_temporary{QDir::tempPath() + "/bingo-e2e-XXXXXX"};
   QString m_binaries = qEnvironmentVariable("BINGO_E2E_BIN", BINGO_E2E_BIN_DIR), m_top = m_temporary.path();
   QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
