@@ -50,11 +50,9 @@ TEST(FrameAccept, ProtocolChangeCountsFromTheNextRead) {
 }
 
 TEST(FrameAccept, TornRecordKeepsTheOldContentsOfExactlyTheBadBlocks) {
-  FrameBytes oldRecord{}, newRecord{};
-  for (std::size_t i = 0; i < kFrameSize; ++i) {
-    oldRecord[i] = static_cast<std::uint8_t>(i % 7);
-    newRecord[i] = static_cast<std::uint8_t>(0x10 + i % 5);
-  }
+  FrameBytes oldRecord, newRecord;
+  oldRecord.fill(3);
+  newRecord.fill(0x11);
   test::sealAll(oldRecord, false);
   test::sealAll(newRecord, false);
   FrameBytes torn = newRecord, expected = newRecord;
@@ -100,11 +98,11 @@ TEST(FrameAccept, SoldRangesAreMarkedCountedAndHandedOnInRowOrder) {
     Frame frame(effects);
     acceptRecord(frame, row.record);
     if (row.record[kOffsetProtokol] >= kWideProtokol) acceptRecord(frame, row.record);
-    EXPECT_EQ(effects.ranges, row.ranges) << row.marked;
-    EXPECT_EQ(frame.SoldCount(), row.soldCount) << row.marked;
-    EXPECT_EQ(std::count(frame.Sold().begin(), frame.Sold().end(), true), row.marked);
-    for (const SoldRange& r : row.ranges)
-      EXPECT_TRUE(frame.Sold()[r.first] && frame.Sold()[r.last]) << row.marked;
+    bool ends = true;
+    for (const SoldRange& r : row.ranges) ends = ends && frame.Sold()[r.first] && frame.Sold()[r.last];
+    EXPECT_EQ(std::tuple(effects.ranges, frame.SoldCount(),
+                         std::count(frame.Sold().begin(), frame.Sold().end(), true), ends),
+              std::tuple(row.ranges, row.soldCount, row.marked, true));
   }
 }
 
