@@ -35,9 +35,6 @@ TEST(TicketAnalysis, CountsMissesRowByRow) {
     Hall h({card}, {{1, 5}});
     h.tickets.EditKupEndExit("1", "1", false, factsAllBut(undrawn, 0));
     EXPECT_EQ(h.analysis.RankTable(1), expected) << name;
-    TicketAnalysis literal;
-    literal.runLiteral(h.tickets.base(), h.bought, factsAllBut(undrawn, 0));
-    EXPECT_EQ(literal.RankTable(1), expected) << name;
   }
 }
 

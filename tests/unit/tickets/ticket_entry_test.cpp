@@ -119,10 +119,6 @@ TEST(TicketDeletion, DialogAnswers) {
               std::tuple(!ranges.empty(), deleted ? ranges : Ranges{{10, 20}}, !deleted, errors, questions))
         << name;
   }
-  Hall h;
-  EXPECT_TRUE(h.erase({"1", "24192"}));
-  EXPECT_EQ(h.prompts.titles, (Lines{"BRISANJE TIKETA|", "BRISANJE TIKETA|"}));
-  EXPECT_EQ(h.prompts.asked, (Lines{"OD", "DO"}));
 }
 
 // A new round forgets the bought tickets, their sold flags and the analysis,
