@@ -35,14 +35,14 @@ TEST(Commands, EachCommandFileIsObeyedInOrder) {
     FramePaths_Settle(config, fs);
     Commands commands;
     commands.Commands_Check(config, fs, shell, info);
-    EXPECT_EQ(shell.terminations, terminations) << what;
     std::vector<std::string> started;
     for (const auto& s : shell.started)
       started.push_back(s.program + (s.args.empty() ? "" : " with arguments"));
-    EXPECT_EQ(started, programs) << what;
-    EXPECT_EQ(shell.powerOffs, powerOffs) << what;
-    EXPECT_EQ(commands.WinVer5Up, major >= 5) << what;
-    EXPECT_EQ(fs.filePaths().size(), files.size()) << "command files are left for the server: " << what;
+    // Command files are left for the server.
+    EXPECT_EQ(
+        std::tuple(shell.terminations, started, shell.powerOffs, commands.WinVer5Up, fs.filePaths().size()),
+        std::tuple(terminations, programs, powerOffs, major >= 5, files.size()))
+        << what;
   }
 }
 

@@ -29,11 +29,6 @@ struct Console {
     return {file.FrameFailCount, file.FrameMissingCount, file.FrameOpenErrCount, file.FrameReadErrCount,
             file.FrameCloseErrCount};
   }
-  void put(const FrameBytes& r, std::size_t size = kFrameSize) {
-    std::vector<std::uint8_t> bytes(r.begin(), r.end());
-    bytes.resize(size, 0x5A);
-    fs.addFile(kFrameFile, bytes);
-  }
 };
 
 std::string logLine(int code, int count) {
@@ -61,7 +56,8 @@ TEST(FrameFile, EveryFailedReadIsCountedLoggedAndLeavesTheStateAlone) {
     const FrameBytes before = test::record({{1, "17"}});
     test::acceptRecord(c.frame, before);
     c.effects.calls.clear();
-    if (size) c.put(test::record({{1, "42"}}), size);
+    const FrameBytes next = test::record({{1, "42"}});
+    if (size) c.fs.addFile(kFrameFile, std::vector<std::uint8_t>(next.begin(), next.begin() + size));
     if (refused != FileOp::Exists) c.fs.fail(refused, kFrameFile, code);
     if (readLimit) c.fs.shortenReads(kFrameFile, readLimit, code);
     const std::string what = std::to_string(size) + " " + std::to_string(code);
