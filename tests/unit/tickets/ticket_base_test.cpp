@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-
 #include "ticket_fixtures.h"
 
 namespace bingo {
