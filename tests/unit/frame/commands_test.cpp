@@ -1,21 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "frame/commands.h"
-#include "frame/signal_files.h"
+#include "frame/frame_file.h"
 #include "platform/folders.h"
 #include "support/fake_file_system.h"
 #include "support/fakes.h"
 
 namespace bingo {
 namespace {
-
-ConsoleConfig serverPaths() {
-  ConsoleConfig c;
-  const std::string net = c.FoldersNet = "\\\\SRV\\net";
-  c.FilesOff1 = net + "\\Off1.txt", c.FilesOff2 = net + "\\Off2.txt", c.FilesOff3 = net + "\\Off3.txt";
-  c.FilesAltS = net + "\\AltS.txt", c.FilesAltN = net + "\\AltN.txt";
-  return c;
-}
 
 TEST(Commands, EachCommandFileIsObeyedInOrder) {
   // what, command files, major version, terminations, programs started, power-offs (true: reboot)
@@ -38,28 +30,20 @@ TEST(Commands, EachCommandFileIsObeyedInOrder) {
     shell.startSucceeds = false;  // a missing batch file changes nothing
     test::FakeSystemInfo info;
     info.version.major = major;
+    ConsoleConfig config;  // the server's paths as the console settles them
+    config.NetPC = "SRV";
+    FramePaths_Settle(config, fs);
     Commands commands;
-    commands.Commands_Check(serverPaths(), fs, shell, info);
-    EXPECT_EQ(shell.terminations, terminations) << what;
+    commands.Commands_Check(config, fs, shell, info);
     std::vector<std::string> started;
     for (const auto& s : shell.started)
       started.push_back(s.program + (s.args.empty() ? "" : " with arguments"));
-    EXPECT_EQ(started, programs) << what;
-    EXPECT_EQ(shell.powerOffs, powerOffs) << what;
-    EXPECT_EQ(commands.WinVer5Up, major >= 5) << what;
-    EXPECT_EQ(fs.filePaths().size(), files.size()) << "command files are left for the server: " << what;
+    // Command files are left for the server.
+    EXPECT_EQ(
+        std::tuple(shell.terminations, started, shell.powerOffs, commands.WinVer5Up, fs.filePaths().size()),
+        std::tuple(terminations, programs, powerOffs, major >= 5, files.size()))
+        << what;
   }
-}
-
-// The console tests watch AltS.txt come and go; here what they cannot see.
-TEST(SignalFiles, AltNIsDroppedAndAltSNeedsTheShare) {
-  test::FakeFileSystem fs, noShare;
-  const ConsoleConfig config = serverPaths();
-  EXPECT_FALSE(AltS_Raise(config, noShare));
-  AltN_Drop(config, fs);  // nothing to drop is no error
-  fs.addTextFile(config.FilesAltN, "x");
-  AltN_Drop(config, fs);
-  EXPECT_FALSE(fs.hasFile(config.FilesAltN));
 }
 
 }  // namespace

@@ -35,6 +35,8 @@ TEST(FrameRecord, OddFieldValuesDecode) {
       {"VI 13 reads as 0", false, {{339, "0D"}}, VI, 0},
       {"VT: the type held", false, {{341, "03"}}, [](Frame& f) -> double { return f.VT(); }, 2},
       {"its size", false, {{341, "03"}}, [](Frame& f) -> double { return f.TicketBaseSize(); }, 2000},
+      // A read of LOP raises the running maximum.
+      {"LopMax", false, {{1, "17"}}, [](Frame& f) -> double { return f.LOP() ? f.LopMax() : 0; }, 17},
       {"ProPoc 24193 stays", true, {{146, "024193"}}, [](Frame& f) -> double { return f.ProPoc(0); }, 24193},
   };
   for (const auto& [what, wide, fields, decode, expected] : rows) {
@@ -48,44 +50,22 @@ TEST(FrameRecord, OddFieldValuesDecode) {
   }
 }
 
-// The price decoder reads VT, so the ticket base is asked once.
-TEST(FrameRecord, ScaledPriceAppliesDecimalsThenPerTicket) {
-  const std::pair<const char*, double> rows[] = {
-      // decimals and per-ticket bytes at 344
-      {"0000", 120}, {"0100", 12}, {"0200", 1.2}, {"0300", 120}, {"0001", 20}, {"0101", 2}, {"0002", 120}};
-  for (const auto& [bytes, expected] : rows) {
+// The price decoder reads VT, so the ticket base is asked once by each call;
+// a type above 3 is announced as 0, and a base holding no known type counts 1944.
+TEST(FrameRecord, ScaledPriceAndTheTypeAnnounced) {
+  // VT, the decimals and per-ticket bytes at 344, the type announced, the price
+  const std::tuple<const char*, const char*, std::uint8_t, double> rows[] = {
+      {"00", "0000", 0, 120}, {"01", "0100", 1, 12}, {"02", "0200", 2, 1.2}, {"03", "0300", 3, 120},
+      {"04", "0001", 0, 20},  {"FF", "0101", 0, 2},  {"00", "0002", 0, 120}};
+  for (const auto& [vt, bytes, announced, price] : rows) {
     test::RecordingEffects effects;
+    effects.loadedType = 7;
     Frame frame(effects);
-    acceptRecord(frame, record({{16, "0120"}, {344, bytes}}));
-    EXPECT_DOUBLE_EQ(frame.CENScaled(), expected) << bytes;
-    EXPECT_EQ(frame.CEN() + effects.typesAsked.size(), 121.0) << bytes;
-  }
-}
-
-TEST(FrameRecord, GameTypeAboveThreeIsAnnouncedAsZero) {
-  const std::pair<const char*, std::uint8_t> rows[] = {{"00", 0}, {"01", 1}, {"02", 2},
-                                                       {"03", 3}, {"04", 0}, {"FF", 0}};
-  for (const auto& [vt, announced] : rows) {
-    test::RecordingEffects effects;
-    Frame frame(effects);
-    acceptRecord(frame, record({{kOffsetVT, vt}}));
-    effects.loadedType = 7;  // a ticket base that holds no known type
+    acceptRecord(frame, record({{16, "0120"}, {kOffsetVT, vt}, {344, bytes}}));
+    EXPECT_DOUBLE_EQ(frame.CENScaled(), price) << bytes;
     EXPECT_EQ(frame.TicketBaseSize(), 1944);
-    EXPECT_EQ(effects.typesAsked, std::vector<std::uint8_t>{announced}) << vt;
+    EXPECT_EQ(effects.typesAsked, std::vector<std::uint8_t>(2, announced)) << vt;
   }
-}
-
-// Only a read of LOP raises the running maximum; SetLopMax lowers it.
-TEST(FrameRecord, LopRaisesTheRunningMaximum) {
-  NullFrameEffects effects;
-  Frame frame(effects);
-  acceptRecord(frame, record({{1, "17"}}));
-  std::vector<int> seen{frame.LopMax(), frame.LOP(), frame.LopMax()};
-  acceptRecord(frame, record({{1, "02"}}));
-  seen.insert(seen.end(), {frame.LOP(), frame.LopMax()});
-  frame.SetLopMax(0);
-  seen.insert(seen.end(), {frame.LOP(), frame.LopMax()});
-  EXPECT_EQ(seen, (std::vector<int>{0, 17, 17, 2, 17, 2, 2}));
 }
 
 }  // namespace

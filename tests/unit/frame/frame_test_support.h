@@ -3,9 +3,7 @@
 // literal records in frame_record_test.cpp, so this helper is never the only
 // oracle of the checksum rule.
 
-#include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "frame/frame.h"
@@ -49,7 +47,6 @@ class RecordingEffects : public FrameEffects {
  public:
   std::vector<std::string> calls;
   std::vector<SoldRange> ranges;
-  DrawnBalls drawn{};
   std::uint8_t lastBall = 0;
   std::uint8_t loadedType = 0;  // what the ticket base says it holds
   std::vector<std::uint8_t> typesAsked;
@@ -62,9 +59,8 @@ class RecordingEffects : public FrameEffects {
     calls.push_back("sold");
     ranges.assign(r.begin(), r.end());
   }
-  void drawnBlockAccepted(const DrawnBalls& d, std::uint8_t ball) override {
+  void drawnBlockAccepted(const DrawnBalls&, std::uint8_t ball) override {
     calls.push_back("board");
-    drawn = d;
     lastBall = ball;
   }
   void drawnBallsChanged() override { calls.push_back("changed"); }

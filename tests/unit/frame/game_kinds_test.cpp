@@ -40,45 +40,35 @@ TEST(GameKinds, FileLinesReplaceEntriesWithFixedWidthNames) {
 }
 
 // The share's file when the server answers, else the working directory's,
-// else the built-ins.
+// else the built-ins; so too when the file cannot be opened, read or closed.
 TEST(GameKinds, FileComesFromTheShareOnlyWhenTheServerAnswers) {
-  const std::tuple<bool, bool, bool, const char*> rows[] = {
-      // file on the share, file here, server answers, first short name
-      {true, true, true, " SH"},  {true, true, false, " LO"}, {false, true, true, " LO"},
-      {false, false, true, "F1"}, {true, false, false, "F1"},
+  const std::tuple<bool, bool, bool, FileOp, const char*> rows[] = {
+      // file on the share, file here, server answers, the step refused here (List: none), first short name
+      {true, true, true, FileOp::List, " SH"},   {true, true, false, FileOp::List, " LO"},
+      {false, true, true, FileOp::List, " LO"},  {false, false, true, FileOp::List, "F1"},
+      {true, false, false, FileOp::List, "F1"},  {false, true, false, FileOp::Open, "F1"},
+      {false, true, false, FileOp::Read, "F1"},  // the read fails after the first line
+      {false, true, false, FileOp::Close, "F1"},
   };
-  for (const auto& [shared, local, answers, expected] : rows) {
+  for (const auto& [shared, local, answers, refused, expected] : rows) {
     test::FakeFileSystem fs;
     if (shared) fs.addTextFile(kShared, "1 0 SHARED\r\n");
-    if (local) fs.addTextFile("cviw.txt", "1 0 LOCAL\r\n");
+    if (local) fs.addTextFile("cVIw.Txt", "1 0 LOCAL\r\n2 0 OTHER\r\n");
+    if (refused == FileOp::Read) fs.shortenReads("cVIw.Txt", 11, EIO);
+    if (refused == FileOp::Open || refused == FileOp::Close) fs.fail(refused, "cVIw.Txt", EIO);
     GameKinds kinds;
     kinds.loadText("1 0 OLDOLD\r\n");
     kinds.GameKinds_Load(fs, answers, "\\\\SRV\\net");
-    EXPECT_EQ(kinds.entry(0).shortName, expected) << shared << local << answers;
-  }
-}
-
-TEST(GameKinds, ReadOrCloseFailureRestoresTheBuiltIns) {
-  // FileOp::Read: the read fails after the first line.
-  for (FileOp op : {FileOp::Open, FileOp::Read, FileOp::Close}) {
-    test::FakeFileSystem fs;
-    fs.addTextFile("cVIw.Txt", "1 0 LOCAL\r\n2 0 OTHER\r\n");
-    if (op == FileOp::Read)
-      fs.shortenReads("cVIw.Txt", 11, EIO);
-    else
-      fs.fail(op, "cVIw.Txt", EIO);
-    GameKinds kinds;
-    kinds.GameKinds_Load(fs, false, "\\\\SRV\\net");
-    EXPECT_EQ(kinds.entry(0).shortName, "F1") << static_cast<int>(op);
+    EXPECT_EQ(kinds.entry(0).shortName, expected) << shared << local << answers << static_cast<int>(refused);
   }
 }
 
 TEST(GameKinds, FundCaptionIsTheFirstKindPlayingForTheFundElseEntryFive) {
   GameKinds kinds;
   kinds.loadText("0 0 F1 FIXNA\r\n1 3 AA FIRST\r\n2 3 BB SECOND\r\n3 0 CC\r\n4 0 DD\r\n5 0 EE FIFTH\r\n");
-  EXPECT_EQ(kinds.FundName(2), " FIRST");
-  EXPECT_EQ(kinds.FundName(0), "JACK POT 1") << "entry 11 of the built-ins still plays for fund 1";
-  EXPECT_EQ(kinds.FundName(5), "BONUS 3");
+  // Entry 11 of the built-ins still plays for fund 1.
+  EXPECT_EQ(kinds.FundName(2) + "|" + kinds.FundName(0) + "|" + kinds.FundName(5),
+            " FIRST|JACK POT 1|BONUS 3");
   kinds.loadText(
       "0 0 F1 FIXNA\r\n1 0\r\n2 0\r\n3 0\r\n4 0\r\n5 0 EE FIFTH\r\n6 0\r\n7 0\r\n8 0\r\n9 0\r\n10 0\r\n11 "
       "0\r\n");

@@ -78,11 +78,11 @@ TEST(RecordCopy, FilesTheRecordIntoTheArchiveUnderItsRunNumber) {
     Hall h;
     h.share("150101N1.DG");
     h.tick(3, kolo);
-    EXPECT_TRUE(h.config.NetDGTaken) << kolo;
-    EXPECT_EQ(h.config.NetDGRB, rb) << kolo;
-    for (const std::string& copy :
-         {std::string("\\150101N1\\") + folder + "\\150101N1.DG", std::string("\\DGT\\") + temporary})
-      EXPECT_EQ(h.fs.bytes(kArchive + copy), kRecord) << kolo << copy;
+    EXPECT_EQ(std::tuple(h.config.NetDGTaken, h.config.NetDGRB,
+                         h.fs.bytes(kArchive + std::string("\\150101N1\\") + folder + "\\150101N1.DG"),
+                         h.fs.bytes(kArchive + std::string("\\DGT\\") + temporary)),
+              std::tuple(true, rb, kRecord, kRecord))
+        << kolo;
   }
 }
 

@@ -30,10 +30,7 @@ TEST(TicketEntry, CommitsMergeIntoRunsAndCountThem) {
       {"a refused entry keeps the earlier ones", {{"3", "4"}, {"24190", "24193"}}, {{3, 4}}, 2}};
   for (const auto& [name, entries, ranges, count] : rows) {
     Hall h;
-    for (const auto& [poc, end] : entries)
-      EXPECT_EQ(h.tickets.EditKupEndExit(poc, end, false, factsWith({}, 0)),
-                Lines{std::string("U: ") + poc + " " + end})
-          << name;
+    for (const auto& [poc, end] : entries) h.tickets.EditKupEndExit(poc, end, false, factsWith({}, 0));
     EXPECT_EQ(std::tuple(h.listed(), h.bought.BoughtCount(), h.flagged()),
               std::tuple(ranges, count, static_cast<std::size_t>(count)))
         << name;
@@ -119,10 +116,6 @@ TEST(TicketDeletion, DialogAnswers) {
               std::tuple(!ranges.empty(), deleted ? ranges : Ranges{{10, 20}}, !deleted, errors, questions))
         << name;
   }
-  Hall h;
-  EXPECT_TRUE(h.erase({"1", "24192"}));
-  EXPECT_EQ(h.prompts.titles, (Lines{"BRISANJE TIKETA|", "BRISANJE TIKETA|"}));
-  EXPECT_EQ(h.prompts.asked, (Lines{"OD", "DO"}));
 }
 
 // A new round forgets the bought tickets, their sold flags and the analysis,

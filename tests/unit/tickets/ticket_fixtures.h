@@ -23,22 +23,12 @@ class SerbianCaptions : public CaptionSource {
  public:
   std::string JezikText(unsigned k) const override {
     const std::string table =
-        "|7=LINIJA|30=Ceka|39=OD|40=DO|46=BRISANJE TIKETA|49=DOBILI STE LINIJU|50=DOBILI STE BINGO|"
-        "62=NOVO KOLO|63=Unesite kupljene tikete|92=TIKET|95=LOPTA|";
+        "|7=LINIJA|30=Ceka|39=OD|40=DO|49=DOBILI STE LINIJU|50=DOBILI STE BINGO|62=NOVO KOLO|"
+        "63=Unesite kupljene tikete|92=TIKET|95=LOPTA|";
     const auto at = table.find("|" + std::to_string(k) + "=");
     if (at == std::string::npos) return {};
     const auto from = table.find('=', at) + 1;
     return table.substr(from, table.find('|', from) - from);
-  }
-};
-
-// Scripted answers (nothing left: Cancel) that also note each box's title and default.
-struct TitledPrompts : ScriptedPrompts {
-  Lines titles;  // title|default, in order
-  std::optional<std::string> inputText(const std::string& title, const std::string& prompt,
-                                       const std::string& defaultText) override {
-    titles.push_back(title + "|" + defaultText);
-    return ScriptedPrompts::inputText(title, prompt, defaultText);
   }
 };
 
@@ -95,7 +85,7 @@ struct Hall {
   Tickets tickets{fs};
   const BoughtTickets& bought = tickets.bought();
   const TicketAnalysis& analysis = tickets.analysis();
-  TitledPrompts prompts;
+  ScriptedPrompts prompts;
   SerbianCaptions captions;
 };
 
