@@ -11,9 +11,7 @@
 #include <QTextEdit>
 
 #include "display/model/captions.h"
-#include "display/model/number_board.h"
 #include "display/model/screen_dump.h"
-#include "display/model/ticket_panel.h"
 #include "display/widgets/qt_look.h"
 #include "support/shown_screen.h"
 
@@ -78,28 +76,23 @@ std::string differences(Shown& s) {
   return out.join(' ').toStdString();
 }
 
-// After each change of the model every widget shows what the dump says: the
-// board with its drawn, last and waited balls, a ticket with complete rows in
-// both blink phases, memo lines and colour, a status panel, LblBIN, menu
-// states, typing kept by the draws, and then every caption of Macedonian (converted to the YUSCII font,
-// the diagnostic labels never).
+// After each change of the model every widget shows what the dump says: board
+// and ticket cells' texts and colours, memo lines and colour, a status panel,
+// visibility, menu states, typed text kept by the draws, and then every
+// caption of Macedonian (converted to the YUSCII font, the diagnostic labels
+// never).
 TEST(ScreenDraw, EveryWidgetShowsTheModelsDumpAfterEachChange) {
   Shown s;
   auto* camera = new QWidget(s.screen);  // only the camera's place takes a control of its own
   EXPECT_TRUE(!s.screen->adopt("LabelLOP", camera) && s.screen->adopt("WebBrowser_Camera", camera));
   EXPECT_EQ(s.window.findChildren<QWidget*>("WebBrowser_Camera"), QList<QWidget*>{camera});
   EXPECT_EQ(differences(s), "");
-  DrawnBalls drawn{};
-  drawn[7] = drawn[8] = true;
-  setNumberBoardFromRecord(s.model, drawn, 8, true);
-  setWaitedMark(s.model, 9);
-  recolourNumberBoard(s.model, true);
-  std::array<std::string, kTicketCellsPerSlot> cells;
-  std::array<bool, kTicketCellsPerSlot> hits{};
-  cells.fill("41");
-  hits.fill(true);  // every row complete
-  fillTicketSlot(s.model, 2, "  33", cells, hits);
-  refreshTicketPanel(s.model, true, true);
+  s.model.setBoardCellText(8, "08");
+  s.model.paintBoardCell(9, kBlue, kYellow);
+  s.model.setTicketHeaderText(2, "  33");
+  s.model.paintTicketHeader(2, kRed);
+  s.model.setTicketCellText(2, 1, 9, "90");
+  s.model.paintTicketCell(2, 1, 9, kGreen, kWhite);
   for (const char* line : {"Unesite kupljene tikete", "NOVO KOLO", "1", "2", "3", "4", "5", "6", "7", "8"})
     s.model.memoAdd(line);
   s.model.setMemoBackground(kRed);
@@ -116,7 +109,8 @@ TEST(ScreenDraw, EveryWidgetShowsTheModelsDumpAfterEachChange) {
   const QRectF last = memo->document()->documentLayout()->blockBoundingRect(memo->document()->lastBlock());
   const double top = last.top() - memo->verticalScrollBar()->value();
   EXPECT_TRUE(top >= 0 && top + last.height() <= memo->viewport()->height()) << top;
-  refreshTicketPanel(s.model, false, true);  // the other blink phase
+  s.model.paintTicketCell(2, 1, 9, kWhite, kGreen);  // the other blink phase
+  s.model.paintBoardCell(9, kYellow, kBlue);
   s.model.memoClear();
   s.model.setVisible("LblBIN", false);
   s.model.setText("EditKupPoc", "123");  // as the window tells the model what was typed
