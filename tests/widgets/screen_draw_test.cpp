@@ -4,12 +4,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLineEdit>
 #include <QTextEdit>
 
 #include "display/model/captions.h"
 #include "display/model/screen_dump.h"
-#include "display/widgets/qt_look.h"
 #include "support/shown_screen.h"
 
 namespace bingo {
@@ -92,7 +90,7 @@ TEST(ScreenDraw, EveryWidgetShowsTheModelsDumpAfterEachChange) {
   s.model.setMenuVisible("mnuBub", true);
   s.model.setMenuEnabled("mnuBub", true);
   s.model.setMenuChecked("acBub_LAN", true);
-  s.find<QLineEdit>("EditKupPoc")->setText("123");  // typed, and kept by the draws
+  s.find<QWidget>("EditKupPoc")->setProperty("text", "123");  // typed, and kept by the draws
   EXPECT_EQ(differences(s), "EditKupPoc.text=123");
   // The memo keeps its newest line in view.
   auto* memo = s.find<QTextEdit>("MemoINFO");

@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -35,7 +34,7 @@ struct Window : test::FakePlatform {
   }
   std::string labels(std::initializer_list<const char*> names) const {
     QStringList texts;
-    for (const char* name : names) texts << form->findChild<QLabel*>(name)->text();
+    for (const char* name : names) texts << form->findChild<QWidget*>(name)->property("text").toString();
     return texts.join('|').toStdString();
   }
   const std::vector<std::string>& memo() { return form->console().screen().memoLines(); }
@@ -60,17 +59,16 @@ TEST(TFormClient, TicksDrawTheFrameAndTypedRangesAreCommittedWhenTheLastFieldIsL
   QTest::keyClick(end, Qt::Key_Backspace);
   QTest::keyClick(end, Qt::Key_Return);
   EXPECT_EQ(w.memo(), (std::vector<std::string>{"Unesite kupljene tikete", "U: 10 2090"}));  // one commit
-  EXPECT_EQ(w.labels({"LabelTkKupPoc1", "LabelTkKupEnd1", "LabelTkKupCount"}), "10|2090|2081");
-  EXPECT_EQ(poc->text() + end->text(), "");
+  EXPECT_EQ(w.labels({"LabelTkKupPoc1", "LabelTkKupEnd1", "LabelTkKupCount", "EditKupPoc", "EditKupEnd"}),
+            "10|2090|2081||");
   EXPECT_TRUE(QTest::qWaitFor([&] { return poc->hasFocus(); }));
 
-  // F3 and the keypad's "-" open the deletion dialogs.
+  // F3 and the keypad's "-" open the deletion dialogs (their questions: the ticket entry's tests).
   w.prompts.answers = {"10", "19", "30", "39"};
   QTest::keyClick(w.form.get(), Qt::Key_F3);
   EXPECT_EQ(w.labels({"LabelTkKupCount"}), "481");  // and the unsold tickets go
   QTest::keyClick(poc, Qt::Key_Minus);
   EXPECT_TRUE(QTest::qWaitFor([&] { return w.labels({"LabelTkKupCount"}) == "471"; }));
-  EXPECT_EQ(w.prompts.asked, (std::vector<std::string>{"OD", "DO", "OD", "DO"}));
 
   // Leaving the last field commits once, by Tab (Enter above) or a click, but
   // not when the window or a menu takes the focus.
@@ -96,8 +94,7 @@ TEST(TFormClient, TicksDrawTheFrameAndTypedRangesAreCommittedWhenTheLastFieldIsL
 
 TEST(TFormClient, TheCloseQuestionTheServersCloseAndErrorsInHandlersAndTheirBoxes) {
   Window w(Record().sold(0, 1, 500));
-  EXPECT_FALSE(w.form->close());  // No is the default answer
-  EXPECT_TRUE(w.form->isVisible());
+  EXPECT_TRUE(!w.form->close() && w.form->isVisible());  // No is the default answer
   // An error in a handler is logged and shown, and the ticks go on. Boxes
   // follow one another, never nested: a box is closed only once it has stayed
   // open a whole period, time enough for another to open.
