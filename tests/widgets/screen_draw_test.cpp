@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QLineEdit>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextEdit>
 
 #include "display/model/captions.h"
-#include "display/model/number_board.h"
-#include "display/model/ticket_panel.h"
-#include "display/widgets/qt_look.h"
+#include "display/model/screen_dump.h"
 #include "support/shown_screen.h"
 
 namespace bingo {
@@ -15,125 +15,100 @@ namespace {
 
 using Shown = test::ShownScreen;
 
-TEST(ScreenDraw, UnchangedModelCostsNoRepaint) {
+// Each difference between the widgets and the screen model's own dump: every
+// control's text, colours, visibility and rectangle, every board and ticket cell, status
+// panel and menu item's states.
+std::string differences(Shown& s) {
+  s.screen->draw(s.model);
+  const QJsonObject dump =
+      QJsonDocument::fromJson(QByteArray::fromStdString(screenDumpJson(s.model, 0))).object();
+  QStringList out;
+  // The window lays out its status bar; the camera view draws its own page.
+  const QStringList notDrawn{"StatusBar.rect", "WebBrowser_Camera.fg", "WebBrowser_Camera.bg"};
+  std::function<void(const QString&, const QJsonValue&)> walk = [&](const QString& name,
+                                                                    const QJsonValue& want) {
+    if (want.isArray()) {  // cells are named by their indices from 1
+      for (int i = 0; i < want.toArray().size(); ++i) walk(name + QString("[%1]").arg(i + 1), want[i]);
+      return;
+    }
+    QJsonObject got;
+    if (const auto* a = s.window.findChild<QAction*>(name)) {
+      got = {{"enabled", a->isEnabled()}, {"visible", a->isVisible()}, {"checked", a->isChecked()}};
+      if (!a->isCheckable()) got.remove("checked");
+    } else {
+      const QWidget* w = s.window.findChild<QWidget*>(name);
+      const bool typed = w->inherits("QLineEdit") || w->inherits("QTextEdit");
+      got = {{"text", w->property(w->inherits("QTextEdit") ? "plainText" : "text").toString()},
+             {"fg", w->palette().color(typed ? QPalette::Text : QPalette::WindowText).name()},
+             {"bg", w->palette().color(typed ? QPalette::Base : QPalette::Window).name()},
+             {"visible", !w->isHidden()},
+             {"rect", QJsonArray{w->x(), w->y(), w->width(), w->height()}}};
+    }
+    for (const QString& key : want.toObject().keys())
+      if (got.contains(key) && got[key] != want[key] && !notDrawn.contains(name + "." + key))
+        out << name + "." + key + "=" + got[key].toVariant().toString();
+  };
+  for (const char* part : {"controls", "menus"})
+    for (const QString& key : dump[part].toObject().keys()) walk(key, dump[part][key]);
+  for (const char* cells : {"CifarskaBtn", "TiketNo", "TiketBtn"}) walk(cells, dump[cells]);
+  for (int panel = 0; panel < dump["StatusBar"].toArray().size(); ++panel)
+    walk(QString("StatusBarPanel%1").arg(panel), QJsonObject{{"text", dump["StatusBar"][panel]}});
+  return out.join(' ').toStdString();
+}
+
+// Texts and colours set again cost no repaint; after each change of the model
+// every widget shows what the dump says: board
+// and ticket cells' texts and colours, memo lines and colour, a status panel,
+// visibility, menu states, typed text kept by the draws, and then every
+// caption of Macedonian (converted to the YUSCII font, the diagnostic labels
+// never).
+TEST(ScreenDraw, EveryWidgetShowsTheModelsDumpAfterEachChange) {
   Shown s;
   test::PaintCounter counter;
   const std::uint64_t touches = s.screen->touches();
-  for (int tick = 0; tick < 5; ++tick) {
-    // The update re-assigns the same texts every tick.
-    s.model.setText("LabelLOP", "");
-    s.model.setColours("LabelCEN", kRed, k3DLight);
-    s.screen->draw(s.model);
-    test::settle();
-  }
-  EXPECT_EQ(counter.paints, 0);
-  EXPECT_EQ(s.screen->touches(), touches);
-  s.model.setText("LabelLOP", "17");
-  s.screen->draw(s.model);
+  s.model.setText("LabelLOP", "");  // the update re-assigns the same texts every tick: no repaint
+  s.model.setColours("LabelCEN", kRed, k3DLight);
+  EXPECT_EQ(differences(s), "");
   test::settle();
-  EXPECT_GT(counter.paints, 0);
-  EXPECT_EQ(s.screen->touches(), touches + 1);
-  EXPECT_EQ(s.find("LabelLOP")->text(), "17");
-}
-
-TEST(ScreenDraw, TextsAreConvertedByLanguageAndFont) {
-  const struct {
-    std::uint8_t jezik;
-    const char* control;
-    unsigned caption;
-    const char* shown;
-  } rows[] = {
-      {0, "LabelTitleTKkup1", 41, "VAŠI TIKETI SU:"},
-      {1, "LabelCEN_Label", 3, "ÇMIMI"},
-      {1, "LabelTitleKugla", 37, ""},
-      {3, "LabelTitleWait", 30, "ЧЕКА"},
-      {3, "LabelTitleTiketi", 44, "ТАЛОНИ СО НАЈДОБРА шАНСА"},
-  };
-  for (const auto& row : rows) {
-    Shown s;
-    s.model.setJezik(row.jezik);
-    s.model.setText(row.control, captionText(row.jezik, row.caption));
-    // Diagnostic labels are not in the YUSCII font: never converted.
-    s.model.setText("LblTest_Info_LAN_Net_Fold_Name", "\\\\bingo^server\\net");
-    s.screen->draw(s.model);
-    EXPECT_EQ(s.find(row.control)->text() + s.find("LblTest_Info_LAN_Net_Fold_Name")->text(),
-              QString::fromUtf8(row.shown) + "\\\\bingo^server\\net");
-  }
-}
-
-TEST(ScreenDraw, BoardTicketMemoStatusAndMenusTakeTheModelsStates) {
-  Shown s;
-  DrawnBalls drawn{};
-  drawn[7] = drawn[8] = true;
-  setNumberBoardFromRecord(s.model, drawn, 8, true);
-  setWaitedMark(s.model, 9);
-  recolourNumberBoard(s.model, true);
-  std::array<std::string, kTicketCellsPerSlot> cells;
-  std::array<bool, kTicketCellsPerSlot> hits{};
-  cells.fill("*");
-  for (const auto& [column, number] : {std::pair{1, " 7"}, {2, "18"}, {3, "25"}, {5, "41"}, {9, "90"}}) {
-    cells[column - 1] = number;
-    hits[column - 1] = true;  // a complete row
-  }
-  fillTicketSlot(s.model, 2, "  33", cells, hits);
-  refreshTicketPanel(s.model, true, true);
-  s.model.memoAdd("Unesite kupljene tikete");
-  s.model.memoAdd("NOVO KOLO");
+  EXPECT_EQ(std::to_string(counter.paints) + " " + std::to_string(s.screen->touches() - touches), "0 0");
+  auto* camera = new QWidget(s.screen);  // only the camera's place takes a control of its own
+  EXPECT_TRUE(!s.screen->adopt("LabelLOP", camera) && s.screen->adopt("WebBrowser_Camera", camera));
+  EXPECT_EQ(s.window.findChildren<QWidget*>("WebBrowser_Camera"), QList<QWidget*>{camera});
+  EXPECT_EQ(differences(s), "");
+  s.model.setBoardCellText(8, "08");
+  s.model.paintBoardCell(9, kBlue, kYellow);
+  s.model.setTicketHeaderText(2, "  33");
+  s.model.paintTicketHeader(2, kRed);
+  s.model.setTicketCellText(2, 1, 9, "90");
+  s.model.paintTicketCell(2, 1, 9, kGreen, kWhite);
+  for (const char* line : {"Unesite kupljene tikete", "NOVO KOLO", "1", "2", "3", "4", "5", "6", "7", "8"})
+    s.model.memoAdd(line);
   s.model.setMemoBackground(kRed);
   s.model.setStatusPanel(7, "2.3.4-[151031]");
   s.model.setVisible("LblBIN", true);
+  s.model.setVisible("WebBrowser_Camera", true);
   s.model.setMenuVisible("mnuBub", true);
   s.model.setMenuEnabled("mnuBub", true);
   s.model.setMenuChecked("acBub_LAN", true);
-  const auto shown = [&] {
-    s.screen->draw(s.model);
-    QStringList out;
-    for (const char* name : {"CifarskaBtn[7]", "CifarskaBtn[8]", "CifarskaBtn[9]", "CifarskaBtn[10]",
-                             "TiketNo[2]", "TiketBtn[2][1][9]", "TiketBtn[2][1][4]", "TiketBtn[2][2][1]"}) {
-      const QLabel* label = s.find(name);
-      out << label->text() + ":" + label->palette().color(QPalette::Window).name() + "/" +
-                 label->palette().color(QPalette::WindowText).name();
-    }
-    auto* memo = s.find<QTextEdit>("MemoINFO");
-    out << memo->toPlainText() << memo->palette().color(QPalette::Base).name()
-        << s.find("StatusBarPanel7")->text()
-        << QString::number(s.find("LblBIN")->isVisible()) +
-               QString::number(s.window.findChild<QAction*>("mnuBub")->isVisible()) +
-               QString::number(s.window.findChild<QAction*>("mnuBub")->isEnabled()) +
-               QString::number(s.window.findChild<QAction*>("acBub_LAN")->isChecked());
-    return out.join(" ; ").toStdString();
-  };
-  const std::string board =
-      " 7:#b03030/#f1f0f0 ;  8:#e03030/#202020 ;  9:#0000ff/#303030 ; 10:#a0a0a4/#000000 ; ";
-  EXPECT_EQ(shown(),
-            board +
-                "  33:#b03030/#000000 ; 90:#f03030/#000000 ; *:#f03030/#000000 ; *:#a0a0a4/#000000 ; "
-                "Unesite kupljene tikete\nNOVO KOLO ; #ff0000 ; 2.3.4-[151031] ; 1111");
-  refreshTicketPanel(s.model, false, true);  // the other blink phase
+  s.find<QWidget>("EditKupPoc")->setProperty("text", "123");  // typed, and kept by the draws
+  EXPECT_EQ(differences(s), "EditKupPoc.text=123");
+  // The memo keeps its newest line in view.
+  auto* memo = s.find<QTextEdit>("MemoINFO");
+  QTextCursor newest(memo->document());
+  newest.movePosition(QTextCursor::End);
+  EXPECT_TRUE(memo->viewport()->rect().contains(memo->cursorRect(newest))) << memo->cursorRect(newest).y();
+  s.model.paintTicketCell(2, 1, 9, kWhite, kGreen);  // the other blink phase
+  s.model.paintBoardCell(9, kYellow, kBlue);
   s.model.memoClear();
   s.model.setVisible("LblBIN", false);
-  EXPECT_EQ(shown(),
-            board +
-                "  33:#a0a0a4/#000000 ; 90:#f01090/#f1f0f0 ; *:#f01090/#f1f0f0 ; *:#a0a0a4/#000000 ; "
-                " ; #ff0000 ; 2.3.4-[151031] ; 0111");
-}
-
-TEST(ScreenDraw, TypingSurvivesDrawsAndAnAdoptedControlTakesItsPlace) {
-  Shown s;
-  s.find<QLineEdit>("EditKupPoc")->setText("123");
-  s.model.setText("LabelLOP", "5");
-  s.screen->draw(s.model);
-  EXPECT_EQ(s.find<QLineEdit>("EditKupPoc")->text(), "123");
-  auto* camera = new QWidget(s.screen);
-  EXPECT_FALSE(s.screen->adopt("LabelLOP", camera));
-  EXPECT_TRUE(s.screen->adopt("WebBrowser_Camera", camera));
-  EXPECT_EQ(s.window.findChildren<QWidget*>("WebBrowser_Camera"), QList<QWidget*>{camera});
-  EXPECT_EQ(camera->parentWidget(), s.screen);
-  EXPECT_EQ(camera->geometry(), QRect(528, 472, 281, 185));
-  EXPECT_TRUE(camera->isHidden());
-  s.model.setVisible("WebBrowser_Camera", true);
-  s.screen->draw(s.model);
-  EXPECT_FALSE(camera->isHidden());
+  s.model.setText("EditKupPoc", "123");  // as the window tells the model what was typed
+  EXPECT_EQ(differences(s), "");
+  Captions captions;
+  captions.setJezik(3);
+  s.model.setJezik(3);
+  setCaptionTexts(s.model, captions);
+  s.model.setText("LblTest_Info_LAN_Net_Fold_Name", "\\\\bingo^server\\net");
+  EXPECT_EQ(differences(s), "");
 }
 
 }  // namespace
