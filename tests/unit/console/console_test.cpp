@@ -56,28 +56,17 @@ TEST(Console, CommandFilesWaitForTheHundredthTickAndAFrameThatIsNotMissing) {
 }
 
 // Typing, focus, a refused entry and the deletion dialog are the widgets' tests.
-TEST(Console, RangesMergeAndFewerThanTheEntryLimitAreClearedOnThe101stTick) {
-  Hall hall;
-  hall.startOn(Record().price(100).sold(0, 1, 500));
-  hall.console.config().UnosLimit = 25;
-  hall.console.EditKupEndExit("10", "20");
-  hall.console.EditKupEndExit("15", "30");
-  EXPECT_EQ(hall.texts({"LabelTkKupPoc1", "LabelTkKupEnd1", "LabelTkKupCount", "LabelTkKupUplata"}) + "|" +
-                hall.memo().back(),
-            "10|30|21|2100|U: 15 30");
-  hall.ticks(98);
-  EXPECT_EQ(hall.text("LabelTkKupCount"), "21");
-  hall.ticks(1);
-  EXPECT_EQ(hall.text("LabelTkKupCount") + hall.memo().back(), "<25");
-}
-
-TEST(Console, ALineOnATicketBeyondTheNinthRunIsAnnounced) {
+TEST(Console, RangesMergeALineBeyondTheNinthRunIsAnnouncedAndTooFewAreClearedOnThe101stTick) {
   Hall hall;
   // Sold 1-3 and 5-200: the first entered run splits in two at the second ball.
   Record game = Record().price(100).sold(0, 1, 3).sold(1, 5, 200);
   hall.startOn(game);
+  hall.console.config().UnosLimit = 25;
+  hall.console.EditKupEndExit("1", "5");
+  hall.console.EditKupEndExit("3", "9");  // merged with the range before
+  EXPECT_EQ(hall.texts({"LabelTkKupPoc1", "LabelTkKupEnd1", "LabelTkKupCount"}) + "|" + hall.memo().back(),
+            "1|9|9|U: 3 9");
   // Ticket 100 is the only bought ticket whose first row holds 35, 37, 39, 41, 43.
-  hall.console.EditKupEndExit("1", "9");
   for (int first = 11; first < 80; first += 10)
     hall.console.EditKupEndExit(std::to_string(first), std::to_string(first + 1));
   hall.console.EditKupEndExit("100", "101");
@@ -87,6 +76,10 @@ TEST(Console, ALineOnATicketBeyondTheNinthRunIsAnnounced) {
             "72|100|101|24|2400");
   hall.show(game.lop(5).drawn({39, 41, 43}).kug(43));
   EXPECT_EQ(hall.text("LblLIN"), "DOBILI STE LINIJU TIKET: 100");
+  hall.ticks(94);
+  EXPECT_EQ(hall.text("LabelTkKupCount"), "24");
+  hall.ticks(1);
+  EXPECT_EQ(hall.text("LabelTkKupCount") + hall.memo().back(), "<25");
 }
 
 TEST(Console, ABingoBlinksStaysThroughTheNewRoundAndEndsWithItsFirstBalls) {
