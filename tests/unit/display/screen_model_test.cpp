@@ -47,13 +47,6 @@ TEST(ScreenModel, IndicesOutsideTheTablesAreRefused) {
   EXPECT_THROW(model.setStatusPanel(13, "x"), std::out_of_range);
 }
 
-// The widgets' reviewed dump holds the window on a large and a small screen, and its caption; here the
-// smallest window.
-TEST(ScreenModel, WindowSizeOnATinyScreenAndJsonEscapes) {
-  EXPECT_EQ(mainWindowSize({320, 200}), (WindowSize{600, 450}));
-  EXPECT_EQ(jsonString("a\"b\\c\nd\x01"), "\"a\\\"b\\\\c\\nd\\u0001\"");
-}
-
 // A cell's colours as one letter: "." grey, "r" dark red, "L"/"l" the last
 // ball in its two phases, "R" bright red, "p" pink, "b"/"d" awaited (blue).
 char look(const CellState& c) {
