@@ -108,10 +108,9 @@ TEST(Cells, TicketRefreshHighlightsRowsAndTickets) {
     TicketDisplay t;
     t.cells.fill("*");
     for (int i = 0; i < 15; ++i) {
-      const int x = kCard[i];
-      const auto at = static_cast<std::size_t>(i / 5 * 9 + (x == 90 ? 8 : x / 10));
-      t.cells[at] = std::to_string(x);
-      t.Hit[at] = drawn < 0 ? x == 12 : i < drawn;
+      const auto at = static_cast<std::size_t>(i / 5 * 9 + (kCard[i] == 90 ? 8 : kCard[i] / 10));
+      t.cells[at] = std::to_string(kCard[i]);
+      t.Hit[at] = drawn < 0 ? kCard[i] == 12 : i < drawn;
     }
     ScreenModel model;  // before the first tick: numbered headers over empty grids
     EXPECT_EQ(model.ticketHeader(6).text + model.ticketCell(6, 3, 9).text, "   6*");
