@@ -20,7 +20,6 @@ namespace {
 
 using test::ConsoleHall;
 using test::FakeFileSystem;
-using test::Record;
 
 constexpr const char* kIni = "/opt/bingo/clientbingo.ini";
 constexpr const char* kErrorLogFile = "/opt/bingo/clientbingo.err";
@@ -46,7 +45,7 @@ void furnish(ConsoleHall& h) {
     h.fs.addTextFile(std::string("\\\\srv\\net\\") + name, "");
   h.fs.addFile(kGameRecord, kGameRecordBytes);
   // Ball 1 keeps the bought-ticket upkeep short, so the whole matrix runs in seconds.
-  h.frame(Record().lop(1).kug(23).drawn({23}).kolo(8).sold(0, 1, 500));
+  h.frame(test::Record().lop(1).kug(23).drawn({23}).kolo(8).sold(0, 1, 500));
 }
 
 // Start, a range, the 100th tick (it looks for the command files), the

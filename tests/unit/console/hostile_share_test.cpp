@@ -24,7 +24,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kShare = "root/unc/srv/net";
-constexpr std::uintmax_t kHuge = std::uintmax_t{64} << 30;  // sparse: no disk is used
 
 // Every entry below a folder, links not followed: its kind and, for a regular
 // file, its bytes; for a link, where it points.
@@ -147,7 +146,7 @@ TEST(HostileShare, HugeFilesAreReadOnlyAsFarAsTheConsoleNeeds) {
   for (const std::string& file :
        {h.share("cJezik.txt"), h.share("cVIw.Txt"), h.share("Frame.dat"), h.top / "run/net.ini"}) {
     std::error_code error;
-    fs::resize_file(file, kHuge, error);
+    fs::resize_file(file, std::uintmax_t{64} << 30, error);  // sparse: no disk is used
     if (error) GTEST_SKIP() << "no sparse files here: " << error.message();
   }
   h.play();

@@ -11,8 +11,6 @@
 namespace bingo {
 namespace {
 
-using test::compareWithGolden;
-
 TEST(ScreenGolden, StartUpAndALineWonInEachLanguage) {
   for (const char* letter : {"S", "A", "M"}) {
     SCOPED_TRACE(letter);
@@ -27,7 +25,8 @@ TEST(ScreenGolden, StartUpAndALineWonInEachLanguage) {
     hall.ticks(2);
     hall.console.AppEventsIdle(true, false);
     hall.console.ActionListUpdate();
-    compareWithGolden(std::string("screen-") + letter + ".json", screenDumpJson(hall.console.screen(), 2));
+    test::compareWithGolden(std::string("screen-") + letter + ".json",
+                            screenDumpJson(hall.console.screen(), 2));
   }
 }
 
