@@ -33,12 +33,6 @@ struct ConsoleHall : FakePlatform {
     ticks(2);
   }
   std::string text(const char* name) const { return console.screen().control(name).text; }
-  // The texts of several controls, joined by "|".
-  std::string texts(std::initializer_list<const char*> names) const {
-    std::string joined;
-    for (const char* name : names) joined += "|" + text(name);
-    return joined.substr(1);
-  }
   bool visible(const char* name) const { return console.screen().control(name).visible; }
   const std::vector<std::string>& memo() const { return console.screen().memoLines(); }
 };

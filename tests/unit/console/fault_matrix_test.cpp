@@ -20,7 +20,6 @@ namespace {
 
 using test::ConsoleHall;
 using test::FakeFileSystem;
-using test::Record;
 
 constexpr const char* kIni = "/opt/bingo/clientbingo.ini";
 constexpr const char* kErrorLogFile = "/opt/bingo/clientbingo.err";
@@ -32,11 +31,8 @@ constexpr const char* kGameRecord = "\\\\srv\\net\\261206N0001.DG";
 constexpr const char* kArchived = "C:\\Orma\\Bingo\\Arh\\DG2\\261206N0\\007\\261206N0001.DG";
 const std::vector<std::uint8_t> kGameRecordBytes(81256, 7);
 
-const char* opName(FileOp op) {
-  constexpr const char* kNames[] = {"Exists", "Size",   "Open",       "Read", "Close", "Write",
+constexpr const char* kOpNames[] = {"Exists", "Size",   "Open",       "Read", "Close", "Write",
                                     "Append", "Remove", "MakeFolder", "List", "Move",  "Copy"};
-  return kNames[static_cast<int>(op)];
-}
 
 // The share holds a frame at ball 1 of round 8, language and game-kind files,
 // the three command files, AltN.txt and one game record; the INI file asks
@@ -49,7 +45,7 @@ void furnish(ConsoleHall& h) {
     h.fs.addTextFile(std::string("\\\\srv\\net\\") + name, "");
   h.fs.addFile(kGameRecord, kGameRecordBytes);
   // Ball 1 keeps the bought-ticket upkeep short, so the whole matrix runs in seconds.
-  h.frame(Record().lop(1).kug(23).drawn({23}).kolo(8).sold(0, 1, 500));
+  h.frame(test::Record().lop(1).kug(23).drawn({23}).kolo(8).sold(0, 1, 500));
 }
 
 // Start, a range, the 100th tick (it looks for the command files), the
@@ -116,7 +112,7 @@ TEST(FaultMatrix, EveryRefusedOperationLandsWhereTheSystemSaysAndLosesNothing) {
   for (const auto& touch : clean.fs.touches()) {
     if (!seen.insert({touch.op, FakeFileSystem::key(touch.path)}).second) continue;
     const auto& [op, path] = touch;
-    SCOPED_TRACE(std::string(opName(op)) + " " + path);
+    SCOPED_TRACE(std::string(kOpNames[static_cast<int>(op)]) + " " + path);
     ConsoleHall h;
     furnish(h);
     h.fs.fail(op, path, EACCES);
@@ -133,7 +129,8 @@ TEST(FaultMatrix, EveryRefusedOperationLandsWhereTheSystemSaysAndLosesNothing) {
           {!h.fs.text(kReport).empty() || !h.fs.text(kReportHere).empty(), "report"},
           {raised > 0, "raised"}})
       if (shown) evidence += (evidence.empty() ? "" : "+") + std::string(name);
-    json += (json.size() > 1 ? "," : "") + jsonString(std::string(opName(op)) + " " + path) + ":" +
+    json += (json.size() > 1 ? "," : "") +
+            jsonString(std::string(kOpNames[static_cast<int>(op)]) + " " + path) + ":" +
             jsonString(evidence + (h.console.config().NetDGTaken ? "" : " kept") + " " +
                        std::to_string(h.shell.terminations));
     // A good frame keeps being shown whatever failed elsewhere.

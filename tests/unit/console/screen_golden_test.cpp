@@ -11,8 +11,6 @@
 namespace bingo {
 namespace {
 
-using test::compareWithGolden;
-
 TEST(ScreenGolden, StartUpAndALineWonInEachLanguage) {
   for (const char* letter : {"S", "A", "M"}) {
     SCOPED_TRACE(letter);
@@ -20,16 +18,15 @@ TEST(ScreenGolden, StartUpAndALineWonInEachLanguage) {
     hall.fs.addTextFile("\\\\srv\\net\\cJezik.txt", std::string(letter) + "\r\n");
     test::Record game = test::Record().lop(6).kug(29).price(120).drawn({1, 3, 5, 7, 9, 29}).sold(0, 1, 500);
     // Round 7, fund 1, a rank-list row and a waiting row.
-    const std::size_t at[] = {337, 98, 99, 100, 193, 194, 195, 212, 213};
-    const std::uint8_t value[] = {7, 0x12, 0x34, 0x56, 0x12, 0x34, 0x07, 0x56, 0x09};
-    for (std::size_t i = 0; i < std::size(at); ++i) game.set(at[i], value[i]);
+    game.kolo(7).bcd4(98, 1234).set(100, 0x56).bcd4(193, 1234).set(195, 0x07).bcd4(212, 5609);
     hall.frame(game);
     hall.start();
     hall.console.EditKupEndExit("1", "2");
     hall.ticks(2);
     hall.console.AppEventsIdle(true, false);
     hall.console.ActionListUpdate();
-    compareWithGolden(std::string("screen-") + letter + ".json", screenDumpJson(hall.console.screen(), 2));
+    test::compareWithGolden(std::string("screen-") + letter + ".json",
+                            screenDumpJson(hall.console.screen(), 2));
   }
 }
 
