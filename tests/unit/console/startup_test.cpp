@@ -97,13 +97,15 @@ TEST(Startup, AnotherProgramAlsoLoadsTheFirstGameRecordFile) {
               trace.find("je: uKug_Izv_UpDate.\r") != std::string::npos);
 }
 
-// A program whose name starts with C is a console (the trace's day is in every start's trace).
-TEST(Startup, Role) {
+// A program whose name starts with C is a console; the trace's day is YYMMDD.
+TEST(Startup, RoleAndDate) {
   std::string roles;
   for (const char* path : {"C:\\Orma\\Bingo\\ClientBingo.exe", "c:\\x\\cb.exe", "/usr/bin/clientbingo",
                            "clientbingo", "C:\\Client\\Bingo.exe", "", "C:\\Orma\\"})
     roles += IsConsoleRole(path) ? "1" : "0";
-  EXPECT_EQ(roles, "1111000");
+  test::FakeClock clock;  // every start traces 2026-12-06 as "261206"
+  clock.time = LocalTime{2000, 1, 9};
+  EXPECT_EQ(roles + " " + TodayYYMMDD(clock), "1111000 000109");
 }
 
 constexpr const char* kBase = "C:\\Orma\\Bingo\\Arh\\CfgW\\A1944.3x5";

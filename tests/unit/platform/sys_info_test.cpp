@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <vector>
 
 #include "platform/linux_system_info.h"
 #include "platform/sys_info_text.h"
+#include "unit/platform/temp_folder.h"
 
 // This test program counts its heap the way the console does.
 #include "platform/heap_counting.inc"
@@ -85,6 +87,15 @@ TEST(SysInfoText, MemoryInKilobytesGroupedWithTheLocalesSeparator) {
     EXPECT_EQ(About_PhysMemText(bytes, separator), text) << bytes;
   // The test runs in the C locale, which names no separator.
   EXPECT_EQ(About_PhysMemText(1000 * 1024), "1,000 KB");
+
+  // A German numeric locale, built for this test from the system's locale sources
+  // (each test runs in its own process, so the environment is not restored).
+  test::TempFolder tmp;
+  if (std::system(("localedef -i de_DE -f UTF-8 " + tmp / "de_DE.UTF-8" + " >/dev/null 2>&1").c_str()) != 0)
+    GTEST_SKIP() << "no locale sources to build de_DE from";
+  ::setenv("LOCPATH", tmp.path().c_str(), 1);
+  ::setenv("LC_ALL", "de_DE.UTF-8", 1);
+  EXPECT_EQ(About_PhysMemText(2147483648ull), "2.097.152 KB");
 }
 
 }  // namespace

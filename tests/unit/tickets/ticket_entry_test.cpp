@@ -116,6 +116,10 @@ TEST(TicketDeletion, DialogAnswers) {
               std::tuple(!ranges.empty(), deleted ? ranges : Ranges{{10, 20}}, !deleted, errors, questions))
         << name;
   }
+  Hall h({}, {{1, 18}});
+  h.enter(10, 20);
+  h.erase({"15", "16"});
+  EXPECT_EQ(h.prompts.asked, (Lines{"OD", "DO"}));
 }
 
 // A new round forgets the bought tickets, their sold flags and the analysis,
