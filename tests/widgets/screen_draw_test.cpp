@@ -8,6 +8,7 @@
 
 #include "display/model/captions.h"
 #include "display/model/screen_dump.h"
+#include "display/widgets/screen_label.h"
 #include "support/shown_screen.h"
 
 namespace bingo {
@@ -109,6 +110,20 @@ TEST(ScreenDraw, EveryWidgetShowsTheModelsDumpAfterEachChange) {
   setCaptionTexts(s.model, captions);
   s.model.setText("LblTest_Info_LAN_Net_Fold_Name", "\\\\bingo^server\\net");
   EXPECT_EQ(differences(s), "");
+}
+
+// A centred caption wider than its label stays centred (it is narrowed to fit).
+TEST(ScreenDraw, AWideCaptionStaysCentredInItsLabel) {
+  ScreenLabel label(nullptr);
+  label.setAlignment(Qt::AlignCenter);
+  label.setText(QStringLiteral("MMMMMMMM"));
+  label.setGeometry(0, 0, 60, 20);
+  const QImage image = label.grab().toImage();
+  int left = image.width(), right = -1;
+  for (int x = 0; x < image.width(); ++x)
+    for (int y = 0; y < image.height(); ++y)
+      if (qGray(image.pixel(x, y)) < 96) left = std::min(left, x), right = std::max(right, x);
+  EXPECT_TRUE(right - left > 30 && std::abs(left - (image.width() - 1 - right)) <= 2) << left << " " << right;
 }
 
 }  // namespace
