@@ -153,6 +153,9 @@ TEST(TFormClient, F5AtStartAndTheAltSBoxRunAltSActionsReachTheConsoleAndCheckMar
   EXPECT_FALSE(enable->isChecked());
   w.form->AppEventsIdle();
   EXPECT_EQ(w.labels({"StatusBarPanel3"}), "06.12.26");
+  w.form->findChild<QAction*>("acBub_WB_Show")->trigger();
+  EXPECT_TRUE(w.form->console().config().WBShow &&
+              w.form->findChild<QWidget*>("WebBrowser_Camera")->isVisible());
   w.form->findChild<QAction*>("acHelp_HwWinVer")->trigger();
   EXPECT_EQ(w.prompts.infos.size(), 1u);
   auto* lan = w.form->findChild<QAction*>("acBub_LAN");
