@@ -13,6 +13,7 @@
 #include "app/about_form.h"
 #include "app/camera_view.h"
 #include "app/lock_keys.h"
+#include "app/type_ahead.h"
 #include "app/window_focus.h"
 #include "display/widgets/console_screen.h"
 #include "display/widgets/main_window_frame.h"
@@ -28,6 +29,7 @@ TFormClient::TFormClient(ConsoleServices services, ScreenDumpFile dump)
   m_screen->adopt("WebBrowser_Camera", m_camera);
   m_editPoc = qobject_cast<QLineEdit*>(m_screen->control("EditKupPoc"));
   m_editEnd = qobject_cast<QLineEdit*>(m_screen->control("EditKupEnd"));
+  m_typeAhead = new TypeAhead(*this);
   FormCreate();
 }
 
@@ -152,9 +154,11 @@ void TFormClient::showErrors() {
   for (std::string& message : m_console.takeErrors()) m_pendingErrors.push_back(std::move(message));
   if (m_errorBoxOpen || m_pendingErrors.empty()) return;
   m_errorBoxOpen = true;
+  m_typeAhead->expectBox();
   QMetaObject::invokeMethod(
       this,
       [this] {
+        m_typeAhead->boxDue();
         while (!m_pendingErrors.empty()) {
           const QString text = QString::fromStdString(m_pendingErrors.front());
           m_pendingErrors.pop_front();

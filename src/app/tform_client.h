@@ -22,6 +22,7 @@ namespace bingo {
 
 class CameraView;
 class ConsoleScreen;
+class TypeAhead;
 
 class TFormClient : public QMainWindow {
  public:
@@ -73,6 +74,7 @@ class TFormClient : public QMainWindow {
   ScreenDumpFile m_dump;
   ConsoleScreen* m_screen = nullptr;
   CameraView* m_camera = nullptr;
+  TypeAhead* m_typeAhead = nullptr;
   QLineEdit* m_editPoc = nullptr;
   QLineEdit* m_editEnd = nullptr;
   QCheckBox* m_chkAltS = nullptr;

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "app/tform_client.h"
+#include "app/type_ahead.h"
 
 namespace bingo {
 
@@ -81,7 +82,11 @@ void TFormClient::FormKeyPress(QKeyEvent& event, bool& swallowed) {
   } else if (c == QLatin1Char('-') || c == QLatin1Char('.')) {
     swallowed = true;
     // After this key press has returned, so the dialogs do not nest inside it.
-    QTimer::singleShot(0, this, [this] { acTK_Kup_BrisiExecute(); });
+    m_typeAhead->expectBox();
+    QTimer::singleShot(0, this, [this] {
+      m_typeAhead->boxDue();
+      acTK_Kup_BrisiExecute();
+    });
   } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
     swallowed = true;
     focusNextChild();

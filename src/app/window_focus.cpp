@@ -59,31 +59,44 @@ bool runsWithoutWindowManager() {
 #endif
 }
 
-// Watches the program's other windows: when a box or dialog has closed, the
-// keyboard goes back to the box still open or else to the main window, which
-// gives it to the control that had the focus.
+// Watches the program's other windows: when a box or dialog has opened or
+// closed, the keyboard goes to the box now open or else to the main window,
+// which gives it to the control that had the focus. The box's own request may
+// come before the X server has mapped it, or carry a time the server ignores:
+// the keeper asks again until the window holds the keyboard.
 class KeyboardKeeper : public QObject {
  public:
-  explicit KeyboardKeeper(QWidget& window) : QObject(&window), m_window(window) {}
+  explicit KeyboardKeeper(QWidget& window) : QObject(&window), m_window(window) {
+    m_settle.setInterval(10);
+    connect(&m_settle, &QTimer::timeout, this, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      QWidget& target = modal ? *modal : m_window;
+      const bool holds = target.windowHandle() && QGuiApplication::focusWindow() == target.windowHandle();
+      if (holds || !m_window.isVisible() || ++m_tries > 100) {
+        m_settle.stop();
+        return;
+      }
+      takeKeyboard(target);
+    });
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::Hide) return false;
+    if (event->type() != QEvent::Hide && event->type() != QEvent::Show) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || !widget->isWindow() || widget == &m_window) return false;
     const Qt::WindowType type = widget->windowType();
     if (type == Qt::ToolTip || type == Qt::Popup) return false;
-    // After the close is over: the next box of a sequence may be opening.
-    QTimer::singleShot(0, this, [this] {
-      if (!m_window.isVisible()) return;
-      QWidget* modal = QApplication::activeModalWidget();
-      takeKeyboard(modal ? *modal : m_window);
-    });
+    // Once the show or close is over: the next box of a sequence may be opening.
+    m_tries = 0;
+    m_settle.start();
     return false;
   }
 
  private:
   QWidget& m_window;
+  QTimer m_settle;
+  int m_tries = 0;
 };
 
 }  // namespace

@@ -12,9 +12,9 @@ namespace bingo {
 void takeKeyboard(QWidget& window);
 
 // Where no window manager runs: whenever a box or dialog of the program has
-// closed (the X server then hands the focus to the root window), the modal box
-// still open or else `window` takes the keyboard back, and with it the control
-// that had the focus. Under a window manager the manager decides.
+// opened or closed (the X server then hands the focus to the root window), the
+// modal box now open or else `window` takes the keyboard, `window` with it the
+// control that had the focus. Under a window manager the manager decides.
 void keepKeyboard(QWidget& window);
 
 }  // namespace bingo
