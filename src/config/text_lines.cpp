@@ -8,7 +8,7 @@ TextRead readTextLinesBounded(FileSystem& fs, const std::string& path, const Tex
                               std::vector<std::string>& lines) {
   lines.clear();
   std::unique_ptr<ReadFile> file;
-  if (!fs.openRead(path, file).ok() || !file) return TextRead::NotOpened;
+  if (!fs.openRead(path, file).ok()) return TextRead::NotOpened;
 
   constexpr std::size_t kChunk = 64 * 1024;
   std::vector<std::uint8_t> chunk(kChunk);

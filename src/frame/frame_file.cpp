@@ -15,7 +15,7 @@ bool FrameFile::Frame_Read(const std::string& FilesFrame, FrameBytes& readCopy) 
   if (ok) {
     std::unique_ptr<ReadFile> file;
     code = m_fs.openRead(FilesFrame, file).code;
-    if (code != 0 || !file) {
+    if (code != 0) {
       ok = false;
       ++FrameOpenErrCount;
     } else {

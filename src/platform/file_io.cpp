@@ -7,7 +7,7 @@ namespace bingo {
 std::optional<std::vector<std::uint8_t>> readFileBytes(FileSystem& fs, const std::string& path,
                                                        std::size_t maxBytes) {
   std::unique_ptr<ReadFile> file;
-  if (!fs.openRead(path, file).ok() || !file) return std::nullopt;
+  if (!fs.openRead(path, file).ok()) return std::nullopt;
   std::vector<std::uint8_t> bytes;
   bool ok = true;
   constexpr std::size_t kChunk = 64 * 1024;

@@ -42,6 +42,7 @@ class FileSystem {
   // Size of a regular file; nothing for a folder or a missing file.
   virtual std::optional<std::uint64_t> fileSize(const std::string& path) = 0;
 
+  // On success `file` holds the open file.
   virtual IoStatus openRead(const std::string& path, std::unique_ptr<ReadFile>& file) = 0;
   // Creates or replaces the whole file through a temporary name and a rename,
   // so a crash never leaves a torn file.

@@ -37,11 +37,11 @@ class Socket {
   int m_fd;
 };
 
+// Of a message of even length, as the echo request is.
 std::uint16_t internetChecksum(const std::uint8_t* data, std::size_t length) {
   std::uint32_t sum = 0;
   for (std::size_t i = 0; i + 1 < length; i += 2)
     sum += static_cast<std::uint32_t>(data[i] << 8 | data[i + 1]);
-  if (length % 2) sum += static_cast<std::uint32_t>(data[length - 1] << 8);
   while (sum >> 16) sum = (sum & 0xFFFF) + (sum >> 16);
   return static_cast<std::uint16_t>(~sum);
 }
@@ -59,13 +59,36 @@ bool waitFor(int fd, short events, std::chrono::steady_clock::time_point deadlin
   const auto left =
       std::chrono::duration_cast<std::chrono::nanoseconds>(deadline - std::chrono::steady_clock::now());
   if (left.count() <= 0) return false;
-  const timespec timeout{static_cast<time_t>(left.count() / 1000000000),
-                         static_cast<long>(left.count() % 1000000000)};
+  const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(left);
+  const timespec timeout{static_cast<time_t>(seconds.count()), static_cast<long>((left - seconds).count())};
   pollfd p{fd, events, 0};
   return ::ppoll(&p, 1, &timeout, nullptr) > 0;
 }
 
 }  // namespace
+
+std::array<std::uint8_t, 8> echoRequest(std::uint16_t id, std::uint16_t sequence) {
+  std::array<std::uint8_t, kEchoHeader> request{kEchoRequest,
+                                                0,
+                                                0,
+                                                0,
+                                                static_cast<std::uint8_t>(id >> 8),
+                                                static_cast<std::uint8_t>(id),
+                                                static_cast<std::uint8_t>(sequence >> 8),
+                                                static_cast<std::uint8_t>(sequence)};
+  const std::uint16_t checksum = internetChecksum(request.data(), request.size());
+  request[2] = static_cast<std::uint8_t>(checksum >> 8);
+  request[3] = static_cast<std::uint8_t>(checksum);
+  return request;
+}
+
+bool isEchoReply(std::span<const std::uint8_t> packet, bool raw, std::uint16_t id, std::uint16_t sequence) {
+  if (packet.empty()) return false;
+  const std::size_t at = raw ? std::size_t{packet[0] & 0x0Fu} * 4 : 0;  // past the IP header
+  if (packet.size() < at + kEchoHeader) return false;
+  const auto word = [&](std::size_t offset) { return packet[at + offset] << 8 | packet[at + offset + 1]; };
+  return packet[at] == kEchoReply && word(6) == sequence && (!raw || word(4) == id);
+}
 
 bool LinuxNetwork::Server_Ping(const std::string& name) {
   const Ipv4Address address = Host_Address(name);
@@ -90,17 +113,7 @@ bool LinuxNetwork::echo(int fd, const Ipv4Address& address, bool raw) {
   // request of a datagram socket and delivers only the replies to it.
   const std::uint16_t id = static_cast<std::uint16_t>(::getpid());
   const std::uint16_t sequence = ++m_sequence;
-  std::array<std::uint8_t, kEchoHeader> request{kEchoRequest,
-                                                0,
-                                                0,
-                                                0,
-                                                static_cast<std::uint8_t>(id >> 8),
-                                                static_cast<std::uint8_t>(id),
-                                                static_cast<std::uint8_t>(sequence >> 8),
-                                                static_cast<std::uint8_t>(sequence)};
-  const std::uint16_t checksum = internetChecksum(request.data(), request.size());
-  request[2] = static_cast<std::uint8_t>(checksum >> 8);
-  request[3] = static_cast<std::uint8_t>(checksum);
+  const auto request = echoRequest(id, sequence);
   const sockaddr_in to = socketAddress(address, 0);
   if (::sendto(fd, request.data(), request.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to) < 0)
     return false;
@@ -113,17 +126,13 @@ bool LinuxNetwork::echo(int fd, const Ipv4Address& address, bool raw) {
     socklen_t fromLength = sizeof from;
     const ssize_t got =
         ::recvfrom(fd, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&from), &fromLength);
-    if (got > 0) {
-      std::size_t at = 0;
-      if (raw) at = static_cast<std::size_t>(reply[0] & 0x0F) * 4;  // past the IP header
-      const bool fromServer = std::memcmp(&from.sin_addr, address.bytes.data(), 4) == 0;
-      if (fromServer && static_cast<std::size_t>(got) >= at + kEchoHeader && reply[at] == kEchoReply &&
-          (reply[at + 6] << 8 | reply[at + 7]) == sequence &&
-          (!raw || (reply[at + 4] << 8 | reply[at + 5]) == id))
-        return true;
-    } else if (got < 0 && errno != EAGAIN && errno != EINTR) {
-      return false;
+    if (got < 0) {
+      if (errno != EAGAIN && errno != EINTR) return false;
+      continue;
     }
+    const bool fromServer = std::memcmp(&from.sin_addr, address.bytes.data(), 4) == 0;
+    if (fromServer && isEchoReply(std::span(reply).first(static_cast<std::size_t>(got)), raw, id, sequence))
+      return true;
   }
 }
 

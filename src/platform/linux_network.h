@@ -9,6 +9,7 @@
 // once to the error log. A reply is waited for at most 5 ms, the name lookup
 // at most 20 ms, so a tick never freezes on a silent network.
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <span>
@@ -36,6 +37,17 @@ std::vector<InterfaceAddress> interfaceAddresses();
 // or missing; then the first non-loopback address of an interface that is up.
 // "IP Address: NEMA!!!" only when there is no address at all.
 std::string localAddressText(const Ipv4Address& lookedUp, std::span<const InterfaceAddress> interfaces);
+
+// The echo request this console sends: type 8, code 0, checksum, identifier
+// and sequence number, big-endian, without payload.
+std::array<std::uint8_t, 8> echoRequest(std::uint16_t id, std::uint16_t sequence);
+
+// Whether `packet` (as a raw socket receives it, with its IP header, or as a
+// datagram socket does, without) is the server's reply to the request with
+// `sequence`. A datagram socket's kernel rewrites the identifier and delivers
+// only replies to that socket; a raw socket sees every reply to the computer,
+// so there the identifier must match too.
+bool isEchoReply(std::span<const std::uint8_t> packet, bool raw, std::uint16_t id, std::uint16_t sequence);
 
 class LinuxNetwork final : public Network {
  public:

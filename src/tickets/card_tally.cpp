@@ -22,7 +22,7 @@ void CardTally::rebuild(const TicketBase& base) {
       if (v >= 1 && v <= 90) ++count[v];
     }
   }
-  m_first[0] = 0;
+  // m_first[0] stays 0: no card holds a ball 0.
   for (std::size_t v = 0; v <= 90; ++v) m_first[v + 1] = m_first[v] + count[v];
   m_rows.resize(m_first[91]);
   std::array<std::uint32_t, 92> next = m_first;
@@ -36,10 +36,9 @@ void CardTally::rebuild(const TicketBase& base) {
   m_rowKeys.clear();
   m_totalKeys.clear();
   for (std::size_t t = 0; t < kTicketTableSize; ++t) {
-    // Placeholder keys that recount() moves from.
+    // A placeholder record that recount() moves from: nothing drawn yet, so
+    // every key changes and is set.
     m_records[t] = TicketRank{static_cast<std::uint16_t>(t), 0, 0, 0};
-    m_rowKeys.set(t, 0);
-    m_totalKeys.set(t, 0);
     recount(t);
   }
   m_base = &base;

@@ -43,11 +43,9 @@ void TicketAnalysis::clear() {
   m_lineWaitMin = 0;
   m_bingoWaitMin = 0;
   m_analysed = 0;
-  for (TicketDisplay& display : m_view) {
-    display.header = " ";
-    display.cells.fill(" ");
-    display.Hit.fill(false);
-  }
+  TicketDisplay blank{" ", {}, {}};
+  blank.cells.fill(" ");
+  m_view.fill(blank);
 }
 
 void TicketAnalysis::setBalls(const BallFlags& drawn) {
@@ -114,11 +112,13 @@ void TicketAnalysis::TicketAnalysis_Count(const TicketBase& base, const BoughtTi
   }
   // Tickets per miss value: the analysed ones among the tickets of each value.
   const auto countKeys = [this](const KeyBits& keys, std::array<std::uint16_t, kMissCounts>& counts) {
-    for (unsigned k = 0; k < kMissCounts; ++k) {
+    unsigned key = 0;
+    for (std::uint16_t& count : counts) {
+      const std::uint64_t* tickets = keys.of(key++);
       unsigned n = 0;
       for (std::size_t w = 0; w < KeyBits::kWords; ++w)
-        if (const std::uint64_t both = keys.of(k)[w] & m_analysedBits[w]) n += bitCount(both);
-      counts[k] = static_cast<std::uint16_t>(n);
+        if (const std::uint64_t both = tickets[w] & m_analysedBits[w]) n += bitCount(both);
+      count = static_cast<std::uint16_t>(n);
     }
   };
   countKeys(m_tally.rowKeys(), m_rowMissCount);

@@ -35,7 +35,7 @@ std::uint8_t TicketBase::TicketBase_SelectType(std::uint8_t t) {
 void TicketBase::TicketBase_Load(std::uint8_t type) {
   if (type >= kGameTypes || m_cards.empty()) return;
   std::unique_ptr<ReadFile> file;
-  if (!m_fs.openRead(cardFileNameOf(type), file).ok() || !file) return;
+  if (!m_fs.openRead(cardFileNameOf(type), file).ok()) return;
   ++m_version;
   // Read in large pieces; only whole cards are stored, so a torn last card
   // keeps what it held before. A read error ends the load with the cards so far.
@@ -55,7 +55,7 @@ void TicketBase::TicketBase_Load(std::uint8_t type) {
     stored += whole;
     pending -= whole;
   }
-  file->close();
+  // The file closes as it goes out of scope: a failing close changes nothing read.
 }
 
 std::span<const std::uint8_t> TicketBase::card(std::uint16_t ticket) const {

@@ -41,7 +41,7 @@ bool BazaTik_Check(const ConfigIo& io, ConfigRecords& records, StartupTicketBase
   bool result = false;
   if (io.fs.exists(path)) {
     std::unique_ptr<ReadFile> file;
-    if (!io.fs.openRead(path, file).ok() || !file) {
+    if (!io.fs.openRead(path, file).ok()) {
       io.logs.Report_Error("Baza tiketa nije u redu!");
     } else {
       // The table holds 24193 cards; a larger expected count can never be met

@@ -133,6 +133,16 @@ TEST(City, TheFirstLineInCapitalsOrTheDefaultWritten) {
 // Thirteen lines, a word for a code or a read failing in the fourteenth line
 // are reported and keep the table.
 TEST(FundDefs, FourteenLinesReplaceTheBuiltInTable) {
+  // The built-in tables: the small hall's six funds, and the full fourteen.
+  for (const auto& [row, codes] :
+       {std::pair{0, "1JP 2BN 3LN 4L2 5BO 6SP 0-- 0-- 0-- 0-- 0-- 0-- 0-- 0-- "},
+        std::pair{1, "1JP 2BN 3LN 4L2 5BO 6SP 7MP 8DP 9NP 10MS 11PB 12PL 13SB 14RZ "}}) {
+    FundDefinitions defs;
+    FundDefs_Default(defs, static_cast<std::uint8_t>(row));
+    std::string joined;
+    for (const FundDefinition& def : defs) joined += std::to_string(def.code) + def.shortCode + " ";
+    EXPECT_EQ(joined, codes);
+  }
   std::string thirteen;
   for (int i = 0; i < 13; ++i) thirteen += "   1 AA BBBBB CCC\r\n";
   const std::string fourteen = "xx-42|AB|  abc|   Long name with more than twenty|rest\r\n" + thirteen;

@@ -64,6 +64,28 @@ TEST(Startup, AFirstStartMakesTheFoldersAndFilesAndTracesEveryStep) {
   test::compareWithGolden("startup.json", json);  // a console makes no report folder
 }
 
+// Outside the console's role the first game record by name is taken whole;
+// a short one is refused, a game type above 3 becomes 0.
+TEST(Startup, TheServerRoleTakesTheFirstWholeGameRecord) {
+  const auto record = [](std::size_t size, std::uint8_t type) {
+    std::vector<std::uint8_t> bytes(size, 0);
+    bytes[GameRecord::kGameType] = type;
+    return bytes;
+  };
+  const std::tuple<std::vector<std::uint8_t>, std::vector<std::uint8_t>, int> rows[] = {
+      {record(GameRecord::kSize, 2), record(GameRecord::kSize, 1), 2},
+      {record(GameRecord::kSize - 1, 2), record(GameRecord::kSize, 1), 0},
+      {record(GameRecord::kSize, 7), record(GameRecord::kSize, 1), 0},
+  };
+  for (const auto& [first, second, type] : rows) {
+    Hall hall("C:\\Orma\\Bingo\\ServerBingo.exe");
+    hall.fs.addFile(std::string(kFolderDg) + "\\261206N2.dg", second);
+    hall.fs.addFile(std::string(kFolderDg) + "\\261206N1.dg", first);
+    hall.start();
+    EXPECT_EQ(hall.state->gameRecord.reader().u8(GameRecord::kGameType), type) << first.size();
+  }
+}
+
 TEST(Startup, TheGameRecordGetsSellersPrizesAndCity) {
   Hall hall;
   hall.fs.addTextFile(std::string(kCfg) + "GradW.txt", "sombor");

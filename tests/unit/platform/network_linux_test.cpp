@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 
@@ -77,6 +78,34 @@ TEST(LinuxNetwork, WithoutIcmpThePingProbesPort445AndSaysSoOnce) {
   EXPECT_EQ(WEXITSTATUS(status), 0) << "1: no answer, 2: the fallback not logged exactly once";
 }
 
+// The request and the replies as the wire carries them.
+TEST(LinuxNetwork, EchoRequestAndTheRepliesThatAnswerIt) {
+  using Bytes = std::vector<std::uint8_t>;
+  using Request = std::array<std::uint8_t, 8>;
+  EXPECT_EQ(echoRequest(0x1234, 1), (Request{8, 0, 0xE5, 0xCA, 0x12, 0x34, 0, 1}));
+  EXPECT_EQ(echoRequest(0xFFFF, 0xFFFF), (Request{8, 0, 0xF7, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+  const Bytes reply{0, 0, 0, 0, 0x12, 0x34, 0, 1}, otherId{0, 0, 0, 0, 0xAB, 0xCD, 0, 1};
+  const auto raw = [](std::uint8_t ihl, const Bytes& icmp) {
+    Bytes packet(ihl * 4u, 0);
+    packet[0] = 0x40 | ihl;
+    packet.insert(packet.end(), icmp.begin(), icmp.end());
+    return packet;
+  };
+  const std::tuple<const char*, Bytes, bool, bool> rows[] = {
+      {"datagram reply, the kernel's identifier", otherId, false, true},
+      {"datagram, another sequence", {0, 0, 0, 0, 0x12, 0x34, 0, 2}, false, false},
+      {"datagram, a request", {8, 0, 0, 0, 0x12, 0x34, 0, 1}, false, false},
+      {"datagram, cut short", Bytes(reply.begin(), reply.end() - 1), false, false},
+      {"nothing", {}, false, false},
+      {"raw reply past a 20-byte IP header", raw(5, reply), true, true},
+      {"raw reply past a 24-byte IP header", raw(6, reply), true, true},
+      {"raw reply to another program", raw(5, otherId), true, false},
+      {"raw, cut short", raw(5, Bytes(reply.begin(), reply.end() - 1)), true, false},
+  };
+  for (const auto& [name, packet, isRaw, answers] : rows)
+    EXPECT_EQ(isEchoReply(packet, isRaw, 0x1234, 1), answers) << name;
+}
+
 TEST(LocalAddress, TheLanAddressWhenTheHostNameIsLoopback) {
   const Ipv4Address none{}, debianHost{{127, 0, 1, 1}}, lan{{192, 168, 5, 20}}, other{{10, 1, 2, 3}};
   const InterfaceAddress lo{{{127, 0, 0, 1}}, true, true}, eth{lan, true, false}, down{other, false, false};
@@ -89,6 +118,10 @@ TEST(LocalAddress, TheLanAddressWhenTheHostNameIsLoopback) {
   };
   for (const auto& [name, lookedUp, interfaces, text] : rows)
     EXPECT_EQ(localAddressText(lookedUp, interfaces), text) << name;
+  // This computer's loopback interface, as the system lists it.
+  EXPECT_TRUE(std::ranges::any_of(interfaceAddresses(), [](const InterfaceAddress& each) {
+    return each.address.dotted() == "127.0.0.1" && each.up && each.loopback;
+  }));
 }
 
 }  // namespace
