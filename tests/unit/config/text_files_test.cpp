@@ -5,10 +5,39 @@
 #include "config/city_file.h"
 #include "config/fund_definitions.h"
 #include "config/fund_modes.h"
+#include "config/text_lines.h"
 #include "config_fixture.h"
 
 namespace bingo {
 namespace {
+
+// Lines end at CR, LF or CR LF; reading stops at the line or byte bound, a
+// longer line keeps its start; a missing file or a failing read is told apart.
+TEST(TextLines, BoundedByLinesLengthAndBytes) {
+  const std::tuple<const char*, TextLimits, const char*> rows[] = {
+      {"a\r\nb\nc\rd", {}, "Ok a|b|c|d|"},
+      {"\r\n\n\r", {}, "Ok |||"},
+      {"abcdef\r\nxy", {.maxLineLength = 3}, "Ok abc|xy|"},
+      {"a\nb\nc", {.maxLines = 2}, "Ok a|b|"},
+      {"ab\ncd\nef", {.maxKeptBytes = 4}, "Ok ab|cd|"},
+      {"ab\ncd\nef", {.maxKeptBytes = 5}, "Ok ab|cd|ef|"},
+      {nullptr, {}, "NotOpened "},
+      {"ab\ncd\nef", {}, "Failed ab|"},
+  };
+  for (const auto& [text, limits, expected] : rows) {
+    test::ConfigFixture f;
+    const std::string path = "C:\\t.txt";
+    if (text) f.fs.addTextFile(path, text);
+    if (text && std::string(expected).starts_with("Failed")) f.fs.shortenReads(path, 4, EIO);
+    std::vector<std::string> lines;
+    const TextRead result = readTextLinesBounded(f.fs, path, limits, lines);
+    std::string found = result == TextRead::Ok       ? "Ok "
+                        : result == TextRead::Failed ? "Failed "
+                                                     : "NotOpened ";
+    for (const std::string& line : lines) found += line + "|";
+    EXPECT_EQ(found, expected);
+  }
+}
 
 // Funds 0, 1 and 12 of the defaults as a missing file gets them, in the fixed widths.
 constexpr const char* kDefaultLines[] = {

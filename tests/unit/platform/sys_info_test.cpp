@@ -39,6 +39,7 @@ TEST(LinuxSystemInfo, VersionFromTheKernelRelease) {
       {"6.1.0-18-amd64", 6, 1, 0}, {"5.15.153.1-microsoft-standard-WSL2", 5, 15, 153},
       {"4.19", 4, 19, 0},          {"", 0, 0, 0},
       {"6.x.2", 6, 0, 0},          {"99999999999.1.1", UINT32_MAX, 1, 1},
+      {"6..8", 6, 0, 0},
   };
   for (const auto& [release, major, minor, build] : rows) {
     const OsVersion v = osVersionFromRelease(release);
