@@ -106,7 +106,7 @@ class FakeReadFile : public ReadFile {
     got = 0;
     if (int code = m_fs.attempt(FileOp::Read, m_path)) return {code};
     if (m_pos == m_bytes.size() && m_endCode) return {m_endCode};
-    got = std::min(buffer.size(), m_bytes.size() - m_pos);
+    got = std::min({buffer.size(), m_bytes.size() - m_pos, m_fs.readPiece()});
     std::copy_n(m_bytes.begin() + static_cast<std::ptrdiff_t>(m_pos), got, buffer.begin());
     m_pos += got;
     return {};

@@ -8,6 +8,7 @@
 // when a test adds it.
 
 #include <cerrno>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -32,6 +33,9 @@ class FakeFileSystem : public FileSystem {
   void shortenReads(const std::string& path, std::size_t limit, int code = 0) {
     m_readLimits[key(path)] = {limit, code};
   }
+  // Every read delivers at most this many bytes, as a network share may.
+  void readInPieces(std::size_t bytes) { m_readPiece = bytes; }
+  std::size_t readPiece() const { return m_readPiece; }
 
   // Inspection.
   bool hasFile(const std::string& path) const { return m_files.count(key(path)) != 0; }
@@ -106,6 +110,7 @@ class FakeFileSystem : public FileSystem {
   std::vector<std::string> m_fileOrder, m_folderOrder;
   std::map<std::pair<FileOp, std::string>, int> m_failures;
   std::map<std::string, std::pair<std::size_t, int>> m_readLimits;
+  std::size_t m_readPiece = SIZE_MAX;
   std::map<FileOp, int> m_counts;
   bool m_recording = false;
   std::vector<Touch> m_touches;

@@ -10,9 +10,11 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include "app/screen_dump_file.h"
 #include "support/fake_platform.h"
 
 namespace bingo {
@@ -39,6 +41,25 @@ struct Window : test::FakePlatform {
   }
   const std::vector<std::string>& memo() { return form->console().screen().memoLines(); }
 };
+
+// The dump is written when the screen changed since the last one, and only
+// then; without a path never (not even its temporary file).
+TEST(ScreenDumpFile, WrittenAfterEachChangeAndNeverWithoutAPath) {
+  QTemporaryDir dir;
+  const QString before = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  ScreenModel model;
+  ScreenDumpFile none(""), dump("screen.json");
+  std::string seen;
+  for (const char* balls : {"1", "1", "2"}) {
+    model.setText("LabelLOP", balls);
+    none.update(model, 0);
+    dump.update(model, 0);
+    seen += QFile::remove("screen.json") ? "written " : "kept ";
+  }
+  EXPECT_EQ(seen + (QFile::exists(".tmp") ? ".tmp" : ""), "written kept written ");
+  QDir::setCurrent(before);
+}
 
 TEST(TFormClient, TicksDrawTheFrameAndTypedRangesAreCommittedWhenTheLastFieldIsLeft) {
   Window w(Record().price(100).sold(0, 1, 500));
