@@ -1,11 +1,7 @@
 #include "app/camera_view.h"
 
-#include <QLabel>
 #include <QVBoxLayout>
-
-#if defined(BINGO_HAVE_WEBENGINE)
 #include <QWebEngineView>
-#endif
 
 namespace bingo {
 
@@ -18,24 +14,14 @@ CameraView::CameraView(QWidget* parent) : QWidget(parent) {
 
 void CameraView::ensureView() {
   if (m_view) return;
-#if defined(BINGO_HAVE_WEBENGINE)
-  auto* view = new QWebEngineView(this);
-  if (m_url.isValid()) view->load(m_url);
-  m_view = view;
-#else
-  auto* label = new QLabel(QStringLiteral("Kamera nije dostupna u ovoj verziji programa"), this);
-  label->setAlignment(Qt::AlignCenter);
-  label->setWordWrap(true);
-  m_view = label;
-#endif
+  m_view = new QWebEngineView(this);
+  if (m_url.isValid()) m_view->load(m_url);
   layout()->addWidget(m_view);
 }
 
 void CameraView::navigate(const QUrl& url) {
   m_url = url;
-#if defined(BINGO_HAVE_WEBENGINE)
-  if (auto* view = qobject_cast<QWebEngineView*>(m_view)) view->load(url);
-#endif
+  if (m_view) m_view->load(url);
 }
 
 void CameraView::setVisible(bool visible) {

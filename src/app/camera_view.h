@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <QWidget>
 
+class QWebEngineView;
+
 namespace bingo {
 
 class CameraView : public QWidget {
@@ -18,7 +20,7 @@ class CameraView : public QWidget {
  private:
   void ensureView();
 
-  QWidget* m_view = nullptr;
+  QWebEngineView* m_view = nullptr;
   QUrl m_url;
 };
 
