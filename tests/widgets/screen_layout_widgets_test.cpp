@@ -22,7 +22,7 @@ namespace {
 // Every widget and action of the main window and the About box as the
 // widgets carry out the layout (where it puts each control, and every
 // caption and menu state, is held by the console tests' reviewed dumps):
-// parent, rectangle, the font and border the system's faces become, hidden,
+// parent, rectangle, the font and border (style and width) the system's faces become, hidden,
 // tooltip and status tip; each action's text, key, check, enabled, visible,
 // hint; each menu's items and separators. The file was reviewed once;
 // BINGO_UPDATE_GOLDEN=1 rewrites it.
@@ -43,8 +43,9 @@ QString widgetsJson(const QWidget& top) {
     const QFont f = w->font();
     items << json({w->objectName(), w->parentWidget()->objectName(), r.x(), r.y(), r.width(), r.height(),
                    f.family(), f.pixelSize(), f.bold(), w->isHidden(), frame ? frame->frameStyle() : -1,
-                   label ? int(label->alignment()) : -1, w->minimumWidth() == w->maximumWidth(), w->toolTip(),
-                   w->statusTip(), label ? label->text() : QString()});
+                   frame ? frame->lineWidth() : -1, label ? int(label->alignment()) : -1,
+                   w->minimumWidth() == w->maximumWidth(), w->toolTip(), w->statusTip(),
+                   label ? label->text() : QString()});
   }
   for (const QAction* a : top.findChildren<QAction*>())
     items << json({a->objectName(), a->text(), a->shortcut().toString(), a->isCheckable(), a->isEnabled(),
