@@ -17,44 +17,6 @@ namespace {
 constexpr Rgb kMemoRed{255, 0, 0};
 constexpr Rgb kMemoWhite{255, 255, 255};
 
-// Captions of the labels, in the order the update sets them.
-struct CaptionRow {
-  const char* label;
-  unsigned caption;
-};
-constexpr CaptionRow kCaptionRows[] = {
-    {"LabelTitleTablaInformativna", 2},
-    {"LabelCEN_Label", 3},
-    {"LabelPRO_Label", 4},
-    {"LabelLOP_Label", 5},
-    {"LabelMxL_Label", 6},
-    {"LabelLIN_Label", 7},
-    {"LabelBON_Label", 9},
-    {"LabelTitleTablaFond", 10},
-    {"LabelTitleProdatiTiketi", 22},
-    {"LabelProSer_Label", 23},
-    {"LabelProPoc_Label", 24},
-    {"LabelProEnd_Label", 25},
-    {"LabelTitleRangLista", 26},
-    {"LabelRangListaTk_Label", 27},
-    {"LabelRangListaTkCount_Label", 28},
-    {"LabelRangListaLastLop_Label", 29},
-    {"LabelTitleWait", 30},
-    {"LabelWaitCeka_Label", 30},
-    {"LabelTitleIgra", 33},
-    {"LabelIgraVI_Label", 33},
-    {"LabelIgraPro_Label", 4},
-    {"LabelTitleKugla", 37},
-    {"LabelTitleUnos", 38},
-    {"LabelUnosPoc_Label", 39},
-    {"LabelUnosEnd_Label", 40},
-    {"LabelTitleTKkup1", 41},
-    {"LabelTkKupUkupno", 42},
-    {"LabelZaUplatu", 43},
-    {"LabelTitleTiketi", 44},
-    {"LabelTitleINFO", 45},
-};
-
 std::string numbered(const char* stem, int n, const char* suffix = "") {
   return std::string(stem) + std::to_string(n) + suffix;
 }
@@ -131,7 +93,7 @@ void Console::CheckGameOver() {
 }
 
 void Console::UpDateControlsConsole() {
-  for (const CaptionRow& row : kCaptionRows) m_screen.setText(row.label, m_captions.JezikText(row.caption));
+  setCaptionTexts(m_screen, m_captions);  // the labels' captions, from the layout
 
   Frame& f = m_frame;
   m_screen.setText("LabelVT", nb(f.TicketBaseSize()));
