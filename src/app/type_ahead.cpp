@@ -28,8 +28,8 @@ struct TypeAhead::Native : QAbstractNativeEventFilter {
     // A box that never takes the keyboard, a key the toolkit dropped: the
     // keys go on after a while all the same.
     for (QTimer* timer : {&giveUp, &unseen}) timer->setSingleShot(true);
-    giveUp.setInterval(3000);
-    unseen.setInterval(1000);
+    giveUp.setInterval(std::chrono::seconds{3});
+    unseen.setInterval(std::chrono::seconds{1});
     QObject::connect(&giveUp, &QTimer::timeout, [this] {
       expected = 0;
       armed = false;

@@ -155,12 +155,8 @@ void FundModes_Defaults(GameRecord& record) {
   for (std::size_t i = 0; i < kFundCount; ++i) {
     const std::size_t rowAt = kRowBase + kRowSize * i;
     w.i32le(rowAt, (i == 0 || i == 12 || i == 13) ? 0 : 10);
-    w.u8(rowAt + 40, 0);
-    w.u8(rowAt + 41, 0);
-    w.u8(rowAt + 42, 0);
     w.u8(rowAt + 72, 1);
     w.u8(kStartModeBase + i, 3 + kModeBias);
-    for (std::size_t f = 20; f <= 36; f += 4) w.i32le(rowAt + f, 0);
     constexpr std::uint8_t kRowBytes[14] = {10, 0, 0, 0, 50, 0, 0, 0, 0, 90, 90, 90, 40, 90};  // +6..+19
     for (std::size_t b = 0; b < 14; ++b) w.u8(rowAt + 6 + b, kRowBytes[b]);
     const std::size_t modeAt = kModeEntryBase + kModeEntrySize * i;

@@ -19,7 +19,8 @@ inline constexpr std::size_t kFundModesWritten = 14;  // lines of a written file
 // Report_Error; the values already in memory stay.
 void FundModes_Read(const ConfigIo& io, GameRecord& record);
 
-// The built-in start modes of all 15 funds.
+// The built-in start modes of all 15 funds, into a record whose fund rows
+// (bytes 21440..26239) are zero, as the read leaves them.
 void FundModes_Defaults(GameRecord& record);
 // The line of fund i, without line end.
 std::string FundModes_Line(const GameRecord& record, std::size_t fund);

@@ -61,7 +61,10 @@ TEST(FundModes, AMissingFileIsWrittenFromTheDefaults) {
   for (const bool refused : {false, true}) {
     test::ConfigFixture f;
     if (refused) f.fs.fail(FileOp::Write, f.names.PathFundModes);
-    GameRecord record;
+    GameRecord record;  // an earlier game's funds and modes in it: the defaults replace them all
+    std::fill(record.bytes().begin() + 768, record.bytes().begin() + 904, std::uint8_t{0xFF});
+    std::fill(record.bytes().begin() + kRow, record.bytes().begin() + kRow + 15 * kRowSize,
+              std::uint8_t{0xFF});
     FundModes_Read(f.io, record);
     EXPECT_EQ(record.reader().i32le(kRow + 14 * kRowSize) * 100 + record.reader().u8(768 + 14), 1008);
     if (refused) {
