@@ -11,6 +11,7 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
@@ -85,12 +86,16 @@ TEST(X11Keyboard, KeysTypedAheadReachTheBoxAndTheFieldBehindIt) {
   takeKeyboard(window);
   keepKeyboard(window);
   ASSERT_TRUE(waitUntil(10000, [&] { return QGuiApplication::focusWindow() == window.windowHandle(); }));
-  // A box that never got its keys is closed after a while, so that the test fails instead of hanging.
+  // A box still open a whole round of the timer later never got its keys: it
+  // is closed, so that the test fails instead of hanging.
   QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [] {
-    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  QPointer<QWidget> seen;
+  QObject::connect(&closer, &QTimer::timeout, [&seen] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (box && box == seen) box->close();
+    seen = box;
   });
-  closer.start(4000);
+  closer.start(5000);
   for (const char* delay : {"1", "40"}) {
     field->clear();
     answers.clear();
