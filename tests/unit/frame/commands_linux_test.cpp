@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <thread>
 
@@ -47,18 +48,28 @@ TEST(CommandsOnLinux, ShutdownCommandStartsTheInstalledScript) {
   config.FilesOff2 = "\\\\SRV\\net\\Off2.txt";
   config.FilesOff3 = "\\\\SRV\\net\\Off3.txt";
 
-  Commands commands;
-  commands.Commands_Check(config, fs, shell, info);
-  EXPECT_EQ(quitRequests, 2);
-  EXPECT_TRUE(shell.terminationRequested());
+  // The shell forks: each start runs in a child of the test that must reach
+  // its own end with 42 (a faulty fork could end this very program, and with
+  // success).
+  EXPECT_EXIT(
+      {
+        Commands commands;
+        commands.Commands_Check(config, fs, shell, info);
+        std::_Exit(quitRequests == 2 && shell.terminationRequested() ? 42 : 1);
+      },
+      ::testing::ExitedWithCode(42), "");
   EXPECT_EQ(waitForFile(root, "c/Orma/Bingo/Arh/Bat/ran"), "0 \n") << "started without arguments";
   EXPECT_TRUE(std::filesystem::exists(root / "unc/SRV/net/Off1.txt")) << "the server removes its commands";
   std::filesystem::remove(root / "c/Orma/Bingo/Arh/Bat/ran");
   const std::string bat = "C:\\Orma\\Bingo\\Arh\\Bat\\";
-  EXPECT_FALSE(shell.startDetached(bat + "missing.sh", {}) ||
-               shell.startDetached(bat + "ShutDownR.bat", {}) ||
-               shell.startDetached(bat + std::string("ShutDown.bat\0x", 14), {}));
-  EXPECT_TRUE(shell.startDetached(bat + "ShutDown.bat", {"two words", "b"}));
+  EXPECT_EXIT(
+      {
+        const bool refused = !shell.startDetached(bat + "missing.sh", {}) &&
+                             !shell.startDetached(bat + "ShutDownR.bat", {}) &&
+                             !shell.startDetached(bat + std::string("ShutDown.bat\0x", 14), {});
+        std::_Exit(refused && shell.startDetached(bat + "ShutDown.bat", {"two words", "b"}) ? 42 : 1);
+      },
+      ::testing::ExitedWithCode(42), "");
   EXPECT_EQ(waitForFile(root, "c/Orma/Bingo/Arh/Bat/ran"), "2 two words\n");
   EXPECT_FALSE(shell.requestPowerOff(false) || shell.requestPowerOff(true));
 }
