@@ -27,6 +27,7 @@ foreach(tool ${tools})
 endforeach()
 install(FILES ${pkg}/clientbingo.default DESTINATION etc/default RENAME clientbingo)
 install(FILES ${pkg}/clientbingo.logrotate DESTINATION etc/logrotate.d RENAME clientbingo)
+install(FILES ${pkg}/xorg.conf DESTINATION etc/X11 RENAME clientbingo.conf)
 install(FILES ${pkg}/clientbingo.service DESTINATION lib/systemd/system)
 install(FILES ${pkg}/clientbingo.rules DESTINATION usr/share/polkit-1/rules.d RENAME 50-clientbingo.rules)
 install(FILES ${pkg}/lintian-overrides DESTINATION usr/share/lintian/overrides RENAME clientbingo)
@@ -60,8 +61,15 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The console links the camera's WebEngine, so dpkg-shlibdeps makes it a
 # dependency; the X platform plugin is loaded at run time and named here.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "adduser, xinit, qt6-qpa-plugins, fonts-dejavu-core, fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xserver-xorg, polkitd, logrotate, cifs-utils")
+# What the kiosk needs at run time is a dependency, so that an installation
+# without recommended packages still shows the console: the X server and its
+# input driver (modesetting is built in), the login session that lets it run
+# without root (libpam-systemd), the power commands' permission (polkitd), the
+# VT switch before it starts (kbd), NumLock (numlockx) and the display's
+# cookie (xauth).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "adduser, xinit, xauth, xserver-xorg-core, xserver-xorg-input-libinput, \
+libpam-systemd, polkitd, kbd, numlockx, qt6-qpa-plugins, fonts-dejavu-core, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "logrotate, cifs-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${pkg}/postinst ${pkg}/prerm ${pkg}/postrm ${pkg}/conffiles)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
