@@ -34,7 +34,8 @@ install(FILES ${pkg}/lintian-overrides DESTINATION usr/share/lintian/overrides R
 
 # Documentation: compressed as Debian keeps it.
 configure_file(${pkg}/changelog ${staged}/changelog.Debian @ONLY)
-foreach(doc ${staged}/changelog.Debian ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/docs/clientbingo-share.mount)
+foreach(doc ${staged}/changelog.Debian ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/docs/clientbingo-share.mount
+    ${CMAKE_SOURCE_DIR}/docs/clientbingo-share.automount)
   get_filename_component(name ${doc} NAME)
   execute_process(COMMAND gzip -9nc ${doc} OUTPUT_FILE ${staged}/${name}.gz)
   install(FILES ${staged}/${name}.gz DESTINATION usr/share/doc/clientbingo)
