@@ -1,13 +1,17 @@
 # The Debian package of a hall PC (scripts/package): the console and the
 # technician tools under /opt/clientbingo, the kiosk unit, the environment
 # file, the power scripts, the polkit rule and the log rotation. The package's
-# version is the program's version text, "2.3.4-[151031]" as 2.3.4-151031.
+# version is the program's version text, "2.3.4-[151031]" as 2.3.4+151031,
+# with a Debian revision after it (2.3.4+151031-1) that counts packaging-only
+# fixes of the same program: raise BINGO_DEB_REVISION for those, and set it
+# back to 1 when the program's version changes.
 
 file(STRINGS ${CMAKE_SOURCE_DIR}/src/platform/folders.h version_line REGEX "kProgramVersion = ")
 string(REGEX REPLACE ".*\"([0-9.]+)-\\[([0-9]+)\\]\".*" "\\1;\\2" version_parts "${version_line}")
 list(GET version_parts 0 BINGO_DEB_UPSTREAM)
 list(GET version_parts 1 BINGO_DEB_RELEASE)
-set(BINGO_DEB_VERSION ${BINGO_DEB_UPSTREAM}-${BINGO_DEB_RELEASE})
+set(BINGO_DEB_REVISION 1)
+set(BINGO_DEB_VERSION ${BINGO_DEB_UPSTREAM}+${BINGO_DEB_RELEASE}-${BINGO_DEB_REVISION})
 
 # The package needs the console and the tools only, not every test.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
@@ -44,8 +48,8 @@ install(FILES ${pkg}/copyright DESTINATION usr/share/doc/clientbingo)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME clientbingo)
-set(CPACK_PACKAGE_VERSION ${BINGO_DEB_UPSTREAM})
-set(CPACK_DEBIAN_PACKAGE_RELEASE ${BINGO_DEB_RELEASE})
+set(CPACK_PACKAGE_VERSION ${BINGO_DEB_UPSTREAM}+${BINGO_DEB_RELEASE})
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${BINGO_DEB_REVISION})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR})
