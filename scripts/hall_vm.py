@@ -39,7 +39,7 @@ class Failure(Exception):
 MISSED = []  # time bounds missed; the other scenarios still run
 
 
-def bound(what, took, limit):
+def within(what, took, limit):
     if took > limit:
         MISSED.append(f"{what} took {took:.1f} s (at most {limit})")
 
@@ -325,7 +325,7 @@ def boot_one(pc, t0):
             lambda: pc.console_pid() not in ("", old) and pc.console_on_screen(), 60, step=0.5)
     back = time.monotonic() - t
     step(f"crash (SIGSEGV): the console back on screen after {back:.1f} s", t0)
-    bound("the console's return after a crash", back, 10)
+    within("the console's return after a crash", back, 10)
 
     # The installation is root's: bingo adds its files but cannot swap the tools root runs.
     if pc.sh("stat -c %U:%G:%a /opt/clientbingo") != "root:bingo:1775":
