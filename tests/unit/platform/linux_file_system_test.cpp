@@ -3,6 +3,8 @@
 
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -127,6 +129,9 @@ TEST_F(LinuxFileSystemTest, RefusalsCarryTheErrnoCodeLikeTheFake) {
   EXPECT_EQ(fs.openRead(withNul, file).code, EINVAL);
   EXPECT_EQ(fs.moveFile("C:\\Data\\File.txt", withNul).code, EINVAL);
   EXPECT_EQ(fs.moveFile(withNul, "C:\\Data\\b").code, EINVAL);
+  // A named pipe where a log belongs takes no line and blocks nothing.
+  ASSERT_EQ(::mkfifo((tmp / "c/LogApp.txt").c_str(), 0600), 0);
+  EXPECT_EQ(fs.appendFile("C:\\LogApp.txt", "a").code, ENXIO);
   // Nothing was left behind by the refused writes and copies.
   EXPECT_EQ(entriesOf(tmp / "c/Data"), "File.txt Folder ");
 }
@@ -230,8 +235,9 @@ TEST(LinuxFileSystem, MoveAcrossFileSystemsCopiesThenRemoves) {
 
 // Whole-file saves on the real disk: read-only files stay as they are, links
 // among the console's own files are written through, a replaced file keeps
-// its mode and owner. Run as the current user and, when that is the
-// superuser whom no permission stops, once more as "nobody".
+// its mode and owner, and a failed save leaves the old bytes. Run as the
+// current user and, when that is the superuser whom no permission stops, once
+// more as "nobody".
 
 constexpr uid_t kNobody = 65534;
 
@@ -239,22 +245,38 @@ struct Row {
   const char* name;
   const char* file;  // the real file, made with "old" unless mode is 0
   mode_t mode;
-  const char* link;  // a relative link to it, written instead of the file, or nullptr
-  char special;      // 'L': the file's folder takes no new entry; 'N': the file belongs to nobody
+  const char* link;  // a relative link to it, the target instead of the file, or nullptr
+  // 'L': the file's folder takes no new entry; 'F': that, and a file-size
+  // limit of four bytes stands in for a full disk; 'N': the file belongs to
+  // nobody; 'R': the file's folder is a read-only mount (for the superuser only)
+  char special;
+  const char* written;
   int code;
   const char* after;  // the real file's content afterwards
 };
 
 const Row kRows[] = {
-    {"a read-only file is refused", "C:\\Arh\\CfgC2.cfg", 0444, nullptr, ' ', EACCES, "old"},
-    {"a writable file keeps its mode", "C:\\Arh\\COMw.cfg", 0640, nullptr, ' ', 0, "new"},
-    {"a new file is made", "C:\\Arh\\New.cfg", 0, nullptr, ' ', 0, "new"},
-    {"an own link is written through", "C:\\Real\\GradW.txt", 0600, "C:\\Arh\\GradW.txt", ' ', 0, "new"},
-    {"a link to a read-only file", "C:\\Real\\RezDefW.txt", 0440, "C:\\Arh\\RezDefW.txt", ' ', EACCES, "old"},
-    {"a locked folder's file is rewritten in place", "C:\\Locked\\ProtklW.cfg", 0644, nullptr, 'L', 0, "new"},
-    {"a locked folder's read-only file", "C:\\Locked\\ProtklW.cfg", 0444, nullptr, 'L', EACCES, "old"},
-    {"the owner is kept", "C:\\Arh\\clientbingo.ini", 0664, nullptr, 'N', 0, "new"},
+    {"a read-only file is refused", "C:\\Arh\\CfgC2.cfg", 0444, nullptr, ' ', "new", EACCES, "old"},
+    {"a writable file keeps its mode", "C:\\Arh\\COMw.cfg", 0640, nullptr, ' ', "new", 0, "new"},
+    {"a new file is made", "C:\\Arh\\New.cfg", 0, nullptr, ' ', "new", 0, "new"},
+    {"an own link is written through", "C:\\Real\\GradW.txt", 0600, "C:\\Arh\\G.txt", ' ', "new", 0, "new"},
+    {"a link to a read-only file", "C:\\Real\\Rez.txt", 0440, "C:\\Arh\\R.txt", ' ', "new", EACCES, "old"},
+    {"a locked folder's file is rewritten", "C:\\Locked\\ProtklW.cfg", 0644, nullptr, 'L', "new", 0, "new"},
+    {"a locked folder's file grows", "C:\\Locked\\COMw.cfg", 0644, nullptr, 'L', "newer", 0, "newer"},
+    {"a locked folder's file shrinks", "C:\\Locked\\COMw.cfg", 0644, nullptr, 'L', "n", 0, "n"},
+    {"a locked folder's file outgrows the disk", "C:\\Locked\\i", 0644, nullptr, 'F', "newer", EFBIG, "old"},
+    {"a locked folder's read-only file", "C:\\Locked\\ProtklW.cfg", 0444, nullptr, 'L', "new", EACCES, "old"},
+    {"the owner is kept", "C:\\Arh\\clientbingo.ini", 0664, nullptr, 'N', "new", 0, "new"},
+    {"a read-only mount gives its own code", "C:\\Arh\\COMw.cfg", 0644, nullptr, 'R', "new", EROFS, "old"},
 };
+
+// A private copy of the mount table in which `folder` is read-only; false
+// where this process may not make one.
+bool mountReadOnly(const std::string& folder) {
+  return ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+         ::mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) == 0 &&
+         ::mount(nullptr, folder.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}
 
 // Plays one row in a fresh folder and says what went wrong, if anything.
 std::string play(const Row& r, const std::string& base) {
@@ -271,9 +293,19 @@ std::string play(const Row& r, const std::string& base) {
     std::filesystem::create_directories(link.parent_path());
     std::filesystem::create_symlink(std::filesystem::relative(file, link.parent_path()), link);
   }
-  if (r.special == 'L') ::chmod(folder.c_str(), 0555);
+  if (r.special == 'L' || r.special == 'F') ::chmod(folder.c_str(), 0555);
+  if (r.special == 'R' && !mountReadOnly(folder)) return "";  // no mount here: nothing to play
 
-  const int code = LinuxFileSystem(paths).writeFile(r.link ? r.link : r.file, bytesOf("new")).code;
+  rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  const rlimit small{4, saved.rlim_max};
+  if (r.special == 'F') ::setrlimit(RLIMIT_FSIZE, &small);
+  LinuxFileSystem fs(paths);
+  const int code = fs.writeFile(r.link ? r.link : r.file, bytesOf(r.written)).code;
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+
   std::string wrong;
   struct stat st {};
   const bool there = ::stat(file.c_str(), &st) == 0;
@@ -290,13 +322,13 @@ std::string play(const Row& r, const std::string& base) {
   return wrong;
 }
 
-// The rows as the superuser cannot see them: in a child that dropped to
-// nobody and leaves what went wrong in a file beside the row's folder.
-std::string playAsNobody(const Row& r, const std::string& base) {
+// A row in a child (as nobody, whom the superuser's rows cannot show, or in a
+// mount table of its own) that leaves what went wrong in a file beside the row's folder.
+std::string playInChild(const Row& r, const std::string& base, bool asNobody) {
   const pid_t child = ::fork();
   if (child == 0) {
     std::string wrong = "could not become nobody";
-    if (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0)
+    if (!asNobody || (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0))
       wrong = play(r, base);
     // Its own statement: _exit skips the destructor that would flush the file.
     const bool noted = static_cast<bool>(std::ofstream(base + ".wrong") << wrong);
@@ -310,12 +342,14 @@ std::string playAsNobody(const Row& r, const std::string& base) {
 TEST(ProtectedFiles, SavesRespectReadOnlyFilesLinksModesAndOwners) {
   test::TempFolder tmp;
   ::chmod(tmp.path().c_str(), 0777);  // reachable by nobody
+  const bool root = ::geteuid() == 0;
   int n = 0;
   for (const Row& r : kRows) {
-    if (r.special == 'N' && ::geteuid() != 0 && ::geteuid() != kNobody) continue;
-    EXPECT_EQ(play(r, tmp / std::to_string(n++)), "") << r.name;
-    if (::geteuid() == 0) {
-      EXPECT_EQ(playAsNobody(r, tmp / std::to_string(n++)), "") << r.name << " as nobody";
+    if ((r.special == 'N' && !root && ::geteuid() != kNobody) || (r.special == 'R' && !root)) continue;
+    const std::string base = tmp / std::to_string(n++);
+    EXPECT_EQ(r.special == 'R' ? playInChild(r, base, false) : play(r, base), "") << r.name;
+    if (root && r.special != 'R') {
+      EXPECT_EQ(playInChild(r, tmp / std::to_string(n++), true), "") << r.name << " as nobody";
     }
   }
 }
