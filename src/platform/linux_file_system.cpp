@@ -397,16 +397,26 @@ std::optional<std::vector<std::string>> LinuxFileSystem::listFiles(const std::st
 
 IoStatus LinuxFileSystem::moveFile(const std::string& from, const std::string& to) {
   const auto hostFrom = host(from);
-  const auto hostTo = host(to);
-  if (!hostFrom || !hostTo) return {EINVAL};
-  prepareDrive(to);
-  if (::rename(hostFrom->c_str(), hostTo->c_str()) == 0) return {};
-  if (errno != EXDEV) return {errno};
-  // Another file system (the server's share onto the local disk): copy, then
-  // remove. A link is never followed here: moving it must not copy what it points at.
+  if (!hostFrom || !host(to)) return {EINVAL};
+  std::string target;
+  std::optional<struct stat> replaced;
+  if (const int error = replacementTarget(to, target, replaced)) return {error};
+  // A rename would give a replaced file the mode and owner of the moved one;
+  // a file moved onto itself (the same file in another case) stays by a rename.
+  struct stat source {};
+  if (replaced && ::lstat(hostFrom->c_str(), &source) == 0 && source.st_dev == replaced->st_dev &&
+      source.st_ino == replaced->st_ino)
+    replaced.reset();
+  if (!replaced) {
+    if (::rename(hostFrom->c_str(), target.c_str()) == 0) return {};
+    if (errno != EXDEV) return {errno};
+  }
+  // Another file system (the server's share onto the local disk), or a file
+  // to replace: copy, then remove. A link is never followed here: moving it
+  // must not copy what it points at.
   int fd = -1;
-  if (int error = openRegular(*hostFrom, O_RDONLY | O_NOFOLLOW, fd)) return {error};
-  const IoStatus copied = replaceThroughTemporary(*hostTo, fd, {});
+  if (const int error = openRegular(*hostFrom, O_RDONLY | O_NOFOLLOW, fd)) return {error};
+  const IoStatus copied = replaceThroughTemporary(target, fd, {}, replaced ? &*replaced : nullptr);
   ::close(fd);
   if (!copied.ok()) return copied;
   return {::unlink(hostFrom->c_str()) == 0 ? 0 : errno};
@@ -414,12 +424,13 @@ IoStatus LinuxFileSystem::moveFile(const std::string& from, const std::string& t
 
 IoStatus LinuxFileSystem::copyFile(const std::string& from, const std::string& to) {
   const auto hostFrom = host(from);
-  const auto hostTo = host(to);
-  if (!hostFrom || !hostTo) return {EINVAL};
+  if (!hostFrom || !host(to)) return {EINVAL};
   int fd = -1;
-  if (int error = openRegular(*hostFrom, O_RDONLY, fd)) return {error};
-  prepareDrive(to);
-  const IoStatus copied = replaceThroughTemporary(*hostTo, fd, {});
+  if (const int error = openRegular(*hostFrom, O_RDONLY, fd)) return {error};
+  std::string target;
+  std::optional<struct stat> replaced;
+  IoStatus copied{replacementTarget(to, target, replaced)};
+  if (copied.ok()) copied = replaceThroughTemporary(target, fd, {}, replaced ? &*replaced : nullptr);
   ::close(fd);
   return copied;
 }

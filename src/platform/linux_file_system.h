@@ -7,10 +7,10 @@
 // can never lead a caller to a file outside it. Paths that the program names
 // itself are followed through links like any other path.
 //
-// A whole-file write refuses an existing file that is read-only, writes
-// through a link among the installation's own files (never one in the
-// server's share), keeps the replaced file's mode and owner, and rewrites the
-// file in place when its folder takes no temporary file.
+// A whole-file write, a copy and a move refuse an existing file that is
+// read-only, write through a link among the installation's own files (never
+// one in the server's share) and keep the replaced file's mode and owner; a
+// write rewrites the file in place when its folder takes no temporary file.
 
 #include <sys/stat.h>
 

@@ -146,6 +146,7 @@ TEST_F(LinuxFileSystemTest, WritesMovesAndCopiesReplaceTheTargetAndAppendsAdd) {
   ASSERT_TRUE(fs.writeFile("c:\\CFGC2.CFG", bytesOf("8")).ok());
   ASSERT_TRUE(fs.moveFile("\\\\SRV7\\net\\150101N1.DG", "C:\\DG2\\150101N1.DG").ok());
   ASSERT_TRUE(fs.copyFile("C:\\DG2\\150101N1.DG", "C:\\DG2\\DGT\\COPY.DG").ok());
+  ASSERT_TRUE(fs.moveFile("C:\\DG2\\150101N1.DG", "c:\\dg2\\150101n1.dg").ok());  // onto itself
   ASSERT_TRUE(fs.appendFile("C:\\DG2\\LogApp.txt", "  one").ok());
   ASSERT_TRUE(fs.appendFile("C:\\dg2\\logapp.TXT", "  two").ok());
   EXPECT_EQ(tmp.read("c/CfgC2.cfg") + "|" + tmp.read("c/DG2/150101N1.DG") + "|" +
@@ -233,16 +234,17 @@ TEST(LinuxFileSystem, MoveAcrossFileSystemsCopiesThenRemoves) {
             "150102N1.DG | 150101N1.DG record");
 }
 
-// Whole-file saves on the real disk: read-only files stay as they are, links
-// among the console's own files are written through, a replaced file keeps
-// its mode and owner, and a failed save leaves the old bytes. Run as the
-// current user and, when that is the superuser whom no permission stops, once
-// more as "nobody".
+// Whole-file saves, copies and moves on the real disk: read-only files stay
+// as they are, links among the console's own files are written through,
+// links in the share are replaced, a replaced file keeps its mode and owner,
+// and a failed save leaves the old bytes. Run as the current user and, when
+// that is the superuser whom no permission stops, once more as "nobody".
 
 constexpr uid_t kNobody = 65534;
 
 struct Row {
   const char* name;
+  char op;           // 'W' write, 'C' copy or 'M' move of a file holding `written`
   const char* file;  // the real file, made with "old" unless mode is 0
   mode_t mode;
   const char* link;  // a relative link to it, the target instead of the file, or nullptr
@@ -256,18 +258,24 @@ struct Row {
 };
 
 const Row kRows[] = {
-    {"a read-only file is refused", "C:\\Arh\\CfgC2.cfg", 0444, nullptr, ' ', "new", EACCES, "old"},
-    {"a writable file keeps its mode", "C:\\Arh\\COMw.cfg", 0640, nullptr, ' ', "new", 0, "new"},
-    {"a new file is made", "C:\\Arh\\New.cfg", 0, nullptr, ' ', "new", 0, "new"},
-    {"an own link is written through", "C:\\Real\\GradW.txt", 0600, "C:\\Arh\\G.txt", ' ', "new", 0, "new"},
-    {"a link to a read-only file", "C:\\Real\\Rez.txt", 0440, "C:\\Arh\\R.txt", ' ', "new", EACCES, "old"},
-    {"a locked folder's file is rewritten", "C:\\Locked\\ProtklW.cfg", 0644, nullptr, 'L', "new", 0, "new"},
-    {"a locked folder's file grows", "C:\\Locked\\COMw.cfg", 0644, nullptr, 'L', "newer", 0, "newer"},
-    {"a locked folder's file shrinks", "C:\\Locked\\COMw.cfg", 0644, nullptr, 'L', "n", 0, "n"},
-    {"a locked folder's file outgrows the disk", "C:\\Locked\\i", 0644, nullptr, 'F', "newer", EFBIG, "old"},
-    {"a locked folder's read-only file", "C:\\Locked\\ProtklW.cfg", 0444, nullptr, 'L', "new", EACCES, "old"},
-    {"the owner is kept", "C:\\Arh\\clientbingo.ini", 0664, nullptr, 'N', "new", 0, "new"},
-    {"a read-only mount gives its own code", "C:\\Arh\\COMw.cfg", 0644, nullptr, 'R', "new", EROFS, "old"},
+    {"a read-only file is refused", 'W', "C:\\Arh\\CfgC2.cfg", 0444, nullptr, ' ', "new", EACCES, "old"},
+    {"a writable file keeps its mode", 'W', "C:\\Arh\\COMw.cfg", 0640, nullptr, ' ', "new", 0, "new"},
+    {"a new file is made", 'W', "C:\\Arh\\New.cfg", 0, nullptr, ' ', "new", 0, "new"},
+    {"an own link is written through", 'W', "C:\\Real\\G.txt", 0600, "C:\\Arh\\G.txt", ' ', "new", 0, "new"},
+    {"a link to a read-only file", 'W', "C:\\Real\\R.txt", 0440, "C:\\Arh\\R.txt", ' ', "new", EACCES, "old"},
+    {"a locked folder's file is rewritten", 'W', "C:\\Locked\\P.cfg", 0644, nullptr, 'L', "new", 0, "new"},
+    {"a locked folder's file grows", 'W', "C:\\Locked\\P.cfg", 0644, nullptr, 'L', "newer", 0, "newer"},
+    {"a locked folder's file shrinks", 'W', "C:\\Locked\\P.cfg", 0644, nullptr, 'L', "n", 0, "n"},
+    {"a file outgrowing the disk", 'W', "C:\\Locked\\P.cfg", 0644, nullptr, 'F', "newer", EFBIG, "old"},
+    {"a locked folder's read-only file", 'W', "C:\\Locked\\P.cfg", 0444, nullptr, 'L', "new", EACCES, "old"},
+    {"the owner is kept", 'W', "C:\\Arh\\clientbingo.ini", 0664, nullptr, 'N', "new", 0, "new"},
+    {"a read-only mount", 'W', "C:\\Arh\\COMw.cfg", 0644, nullptr, 'R', "new", EROFS, "old"},
+    {"a copy onto a read-only file", 'C', "C:\\DG2\\a.DG", 0444, nullptr, ' ', "new", EACCES, "old"},
+    {"a copy keeps the mode", 'C', "C:\\DG2\\a.DG", 0640, nullptr, ' ', "new", 0, "new"},
+    {"a move onto a read-only file", 'M', "C:\\DG2\\a.DG", 0444, nullptr, ' ', "new", EACCES, "old"},
+    {"a move keeps the mode and owner", 'M', "C:\\DG2\\a.DG", 0640, nullptr, 'N', "new", 0, "new"},
+    {"a move onto an own link", 'M', "C:\\Real\\a.DG", 0600, "C:\\DG2\\a.DG", ' ', "new", 0, "new"},
+    {"a move onto a share link", 'M', "C:\\Real\\a.DG", 0644, "\\\\SRV\\net\\a.DG", ' ', "new", 0, "old"},
 };
 
 // A private copy of the mount table in which `folder` is read-only; false
@@ -282,7 +290,10 @@ bool mountReadOnly(const std::string& folder) {
 std::string play(const Row& r, const std::string& base) {
   const HostPaths paths(HostRoots{base, base + "/unc"});
   const std::string file = paths.toHost(r.file), folder = std::filesystem::path(file).parent_path();
+  const std::string source = base + "/c/In/a.DG";
   std::filesystem::create_directories(folder);
+  std::filesystem::create_directories(base + "/c/In");
+  std::ofstream(source) << r.written;
   if (r.mode != 0) {
     std::ofstream(file) << "old";
     ::chmod(file.c_str(), r.mode);
@@ -302,7 +313,10 @@ std::string play(const Row& r, const std::string& base) {
   const rlimit small{4, saved.rlim_max};
   if (r.special == 'F') ::setrlimit(RLIMIT_FSIZE, &small);
   LinuxFileSystem fs(paths);
-  const int code = fs.writeFile(r.link ? r.link : r.file, bytesOf(r.written)).code;
+  const std::string target = r.link ? r.link : r.file;
+  const int code = r.op == 'C'   ? fs.copyFile("C:\\In\\a.DG", target).code
+                   : r.op == 'M' ? fs.moveFile("C:\\In\\a.DG", target).code
+                                 : fs.writeFile(target, bytesOf(r.written)).code;
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, oldHandler);
 
@@ -316,6 +330,7 @@ std::string play(const Row& r, const std::string& base) {
   if (r.special == 'N' && there && st.st_uid != kNobody) wrong += " owner " + std::to_string(st.st_uid);
   if (r.link && std::filesystem::is_symlink(paths.toHost(r.link)) == std::string(r.link).starts_with("\\\\"))
     wrong += " link kind";
+  if (r.op == 'M' && std::filesystem::exists(source) == (code == 0)) wrong += " source";
   for (const auto& entry : std::filesystem::directory_iterator(folder))
     if (entry.path().extension() == ".tmp") wrong += " left " + entry.path().filename().string();
   ::chmod(folder.c_str(), 0777);
@@ -339,7 +354,7 @@ std::string playInChild(const Row& r, const std::string& base, bool asNobody) {
   return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? test::readAll(base + ".wrong") : "the child died";
 }
 
-TEST(ProtectedFiles, SavesRespectReadOnlyFilesLinksModesAndOwners) {
+TEST(ProtectedFiles, SavesCopiesAndMovesRespectReadOnlyFilesLinksModesAndOwners) {
   test::TempFolder tmp;
   ::chmod(tmp.path().c_str(), 0777);  // reachable by nobody
   const bool root = ::geteuid() == 0;
