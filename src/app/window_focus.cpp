@@ -5,6 +5,9 @@
 #include <QWindow>
 
 #if defined(BINGO_HAVE_X11)
+#include <cstring>
+#include <optional>
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #endif
@@ -20,20 +23,51 @@ Display* x11Display() {
   return x11 ? x11->display() : nullptr;
 }
 
-// A window manager announces itself on the root window.
-bool hasWindowManager(Display* display) {
-  const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
-  if (check == None) return false;
+// A request about a window that no longer exists fails with an X error; the
+// request's own result tells, so the error is passed over.
+int passOverXError(Display*, XErrorEvent*) { return 0; }
+
+// The window that `property` of `window` names, if it names exactly one.
+std::optional<Window> namedWindow(Display* display, Window window, Atom property) {
   Atom type = None;
   int format = 0;
   unsigned long count = 0, after = 0;
   unsigned char* data = nullptr;
-  const int status = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
-                                        &type, &format, &count, &after, &data);
+  const int status = XGetWindowProperty(display, window, property, 0, 1, False, XA_WINDOW, &type, &format,
+                                        &count, &after, &data);
+  std::optional<Window> named;
+  if (status == Success && type == XA_WINDOW && format == 32 && count == 1 && data) {
+    unsigned long id = 0;  // 32-bit items come as longs
+    std::memcpy(&id, data, sizeof id);
+    named = static_cast<Window>(id);
+  }
   if (data) XFree(data);
-  return status == Success && count == 1;
+  return named;
 }
+#endif
 
+}  // namespace
+
+#if defined(BINGO_HAVE_X11)
+// A running window manager names a window of its own on the root window, and
+// that window names itself. One that has exited leaves the root window's note
+// behind, naming a window that is gone (or, later, another client's window).
+bool hasWindowManager(Display* display) {
+  const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
+  if (check == None) return false;
+  const auto named = namedWindow(display, DefaultRootWindow(display), check);
+  if (!named) return false;
+  XSync(display, False);  // errors of earlier requests still reach the handler they were meant for
+  const auto previous = XSetErrorHandler(passOverXError);
+  const bool live = namedWindow(display, *named, check) == named;
+  XSetErrorHandler(previous);
+  return live;
+}
+#endif
+
+namespace {
+
+#if defined(BINGO_HAVE_X11)
 // With no window manager the platform's own request carries the time of the
 // last event it saw, and the X server ignores it whenever the focus changed
 // later (a closing box hands it back to the root window at that moment). The

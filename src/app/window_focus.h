@@ -5,7 +5,17 @@
 
 #include <QWidget>
 
+#if defined(BINGO_HAVE_X11)
+struct _XDisplay;  // Xlib's Display
+#endif
+
 namespace bingo {
+
+#if defined(BINGO_HAVE_X11)
+// Whether a live window manager runs on the display, not merely one that has
+// left its note on the root window before it exited.
+bool hasWindowManager(_XDisplay* display);
+#endif
 
 // Raises `window` and makes it the active window, also where no window
 // manager would do so; asked before the window is mapped, it happens once it is.

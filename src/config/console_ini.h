@@ -33,7 +33,7 @@ void ConsoleIni_Read(ConsoleConfig& config, FileSystem& fs, std::string_view pro
 
 // Writes every key in table order in one write of the whole file, keeping the
 // file's own lines and foreign keys. A refused write (or an existing file that
-// cannot be read back first) throws AppError("Unable to write to " + path).
+// cannot be read back whole first) throws AppError("Unable to write to " + path).
 void ConsoleIni_Write(const ConsoleConfig& config, FileSystem& fs, std::string_view programPath);
 
 }  // namespace bingo

@@ -191,6 +191,13 @@ void FundModes_Read(const ConfigIo& io, GameRecord& record) {
                         ", pa je pocetni rezim svih fondova isti");
     io.logs.Trace_Write("Press Any Key To Continue...");
     FundModes_Defaults(record);
+    // The installation's other programs share the hall's fund modes: only a
+    // missing file is written; one that would not open now (too many open
+    // files, a refusal) is reported and kept.
+    if (io.fs.exists(path)) {
+      io.logs.Report_Error(std::string("Neuspesno citanje fajla : ") + kFundModesFileName);
+      return;
+    }
     std::string text;
     for (std::size_t i = 0; i < kFundModesWritten; ++i) text += FundModes_Line(record, i) + "\r\n";
     if (!writeTextFile(io.fs, path, text).ok())

@@ -14,9 +14,10 @@ inline constexpr std::size_t kFundCount = 15;         // funds in the game recor
 inline constexpr std::size_t kFundModesWritten = 14;  // lines of a written file
 
 // The start-up sub-step "uRezDef_Read": clears the fund area of the record,
-// then loads the file, or fills the defaults and writes the file when it
-// cannot be opened. An unreadable number or a failed read or write goes to
-// Report_Error; the values already in memory stay.
+// then loads the file, or fills the defaults when it cannot be opened, and
+// writes them when the file does not exist. An unreadable number, a file that
+// exists but would not open, or a failed read or write goes to Report_Error;
+// the values already in memory stay.
 void FundModes_Read(const ConfigIo& io, GameRecord& record);
 
 // The built-in start modes of all 15 funds, into a record whose fund rows

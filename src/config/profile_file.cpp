@@ -1,7 +1,6 @@
 #include "config/profile_file.h"
 
 #include <cstddef>
-#include <limits>
 
 #include "config/text_lines.h"
 #include "platform/app_error.h"
@@ -13,6 +12,10 @@ namespace {
 // A console INI file is about a kilobyte; these bounds only keep a damaged or
 // hostile file from filling the memory.
 constexpr TextLimits kProfileLimits{.maxLines = 1 << 16, .maxLineLength = 4096, .maxKeptBytes = 1 << 20};
+// A file that is written back is read whole up to these bounds: as many lines
+// as a read looks at, and far more text than any console INI file holds.
+constexpr std::size_t kWholeMaxLines = kProfileLimits.maxLines;
+constexpr std::size_t kWholeMaxBytes = 16 << 20;
 
 std::string_view trim(std::string_view s) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -92,8 +95,18 @@ std::optional<std::int32_t> parseProfileInteger(std::string_view text) {
 bool ProfileFile::load(FileSystem& fs, const std::string& path) { return loadWith(fs, path, kProfileLimits); }
 
 bool ProfileFile::loadWhole(FileSystem& fs, const std::string& path) {
-  constexpr std::size_t kAll = std::numeric_limits<std::size_t>::max();
-  return loadWith(fs, path, {.maxLines = kAll, .maxLineLength = kAll, .maxKeptBytes = kAll});
+  // The read keeps at most one line or one byte beyond the bounds; a save of
+  // what it kept would cut such a file, so it is refused.
+  if (!loadWith(fs, path,
+                {.maxLines = kWholeMaxLines + 1,
+                 .maxLineLength = kWholeMaxBytes + 1,
+                 .maxKeptBytes = kWholeMaxBytes + 1}))
+    return false;
+  std::size_t bytes = 0;
+  for (const std::string& line : m_lines) bytes += line.size();
+  if (m_lines.size() <= kWholeMaxLines && bytes <= kWholeMaxBytes) return true;
+  m_lines.clear();
+  return false;
 }
 
 bool ProfileFile::loadWith(FileSystem& fs, const std::string& path, const TextLimits& limits) {

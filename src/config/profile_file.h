@@ -29,8 +29,9 @@ class ProfileFile {
   // file gives an empty profile and true; false when the file exists but could
   // not be read, in which case the profile is empty.
   bool load(FileSystem& fs, const std::string& path);
-  // The same without bounds, for a file that is written back: every foreign
-  // line, however long, is saved whole.
+  // The same for a file that is written back: every foreign line, however
+  // long, is saved whole. A file beyond 65536 lines or 16 MiB of text, which
+  // no console wrote, gives false and an empty profile rather than a cut one.
   bool loadWhole(FileSystem& fs, const std::string& path);
 
   std::optional<std::string> value(std::string_view section, std::string_view key) const;

@@ -57,7 +57,7 @@ class FileSystem {
   // Each name is a single path component. Nothing when the folder cannot be listed.
   virtual std::optional<std::vector<std::string>> listFiles(const std::string& folder,
                                                             const std::string& pattern) = 0;
-  // Both replace an existing destination.
+  // Both replace an existing destination by the rules of writeFile.
   virtual IoStatus moveFile(const std::string& from, const std::string& to) = 0;
   virtual IoStatus copyFile(const std::string& from, const std::string& to) = 0;
 };

@@ -52,10 +52,25 @@ int readFull(int fd, std::uint8_t* data, std::size_t size, std::size_t& got) {
   return 0;
 }
 
-// Opens a regular file for reading; a folder or a device is refused, and a
-// named pipe cannot block the open.
-int openRegularForReading(const std::string& hostPath, int& fd, int extraFlags = 0) {
-  fd = ::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | extraFlags);
+// Writes all of `bytes` at offset `at`.
+int writeAt(int fd, std::span<const std::uint8_t> bytes, off_t at) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), at);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    bytes = bytes.subspan(static_cast<std::size_t>(n));
+    at += n;
+  }
+  return 0;
+}
+
+// Opens a regular file; a folder or a device is refused. The type is checked
+// on the open descriptor, so a named pipe, also one swapped in for the file a
+// moment before, cannot block the open nor take what is written.
+int openRegular(const std::string& hostPath, int flags, int& fd) {
+  fd = ::open(hostPath.c_str(), flags | O_CLOEXEC | O_NONBLOCK, kFileMode);
   if (fd < 0) return errno;
   struct stat st {};
   int error = 0;
@@ -65,8 +80,8 @@ int openRegularForReading(const std::string& hostPath, int& fd, int extraFlags =
     error = EISDIR;
   } else if (!S_ISREG(st.st_mode)) {
     error = EINVAL;
-  } else if (const int flags = ::fcntl(fd, F_GETFL);
-             flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+  } else if (const int fileFlags = ::fcntl(fd, F_GETFL);
+             fileFlags < 0 || ::fcntl(fd, F_SETFL, fileFlags & ~O_NONBLOCK) != 0) {
     error = errno;
   }
   if (error != 0) {
@@ -119,18 +134,47 @@ int resolveLinks(std::string& hostPath) {
   return ELOOP;
 }
 
-// A file the running user may not write to, or, for the superuser whom no
-// permission stops, one without any write bit: the read-only mark of the hall's files.
-bool isReadOnly(const std::string& hostPath, const struct stat& st) {
-  return (st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, hostPath.c_str(), W_OK, AT_EACCESS) != 0;
+// Why an existing file may not be replaced: the system's answer for the
+// running user (EACCES, EROFS on a read-only mount), and for the superuser,
+// whom no permission stops, a file without any write bit, the read-only mark
+// of the hall's files; 0 when it may.
+int writeRefusal(const std::string& hostPath, const struct stat& st) {
+  if (::faccessat(AT_FDCWD, hostPath.c_str(), W_OK, AT_EACCESS) != 0) return errno;
+  return (st.st_mode & 0222) == 0 ? EACCES : 0;
+}
+
+// Puts back the old bytes and length after a failed rewrite in place; what
+// cannot be put back stays as the failure left it, which is reported either way.
+bool restore(int fd, std::span<const std::uint8_t> oldBytes, off_t oldSize) {
+  return writeAt(fd, oldBytes, 0) == 0 && ::ftruncate(fd, oldSize) == 0;
 }
 
 // Rewrites an existing file where it is, for a folder that takes no new
-// entry; a crash in between can leave it torn, which a refused save would not.
+// entry. A failure leaves the old bytes: what lengthens the file is written
+// first, beyond its old end, so a full disk or a size limit stops the save
+// before an old byte is touched; the old bytes that are overwritten are held
+// in memory and put back when the overwrite fails. What no order of writes
+// avoids: a crash of the machine midway can leave old and new bytes mixed,
+// which a temporary file and a rename would not.
 int rewriteInPlace(const std::string& hostPath, std::span<const std::uint8_t> bytes) {
-  const int fd = ::open(hostPath.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOFOLLOW);
-  if (fd < 0) return errno;
-  int error = writeAll(fd, bytes.data(), bytes.size());
+  int fd = -1;
+  if (const int error = openRegular(hostPath, O_RDWR | O_NOFOLLOW, fd)) return error;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return closeKeepingFirstError(fd, errno);
+  const auto oldSize = static_cast<std::size_t>(st.st_size);
+  std::vector<std::uint8_t> oldBytes(std::min(oldSize, bytes.size()));
+  std::size_t got = 0;
+  int error = readFull(fd, oldBytes.data(), oldBytes.size(), got);
+  if (error == 0 && got < oldBytes.size()) error = EAGAIN;  // another program cut it meanwhile
+  if (error == 0 && bytes.size() > oldSize) {
+    error = writeAt(fd, bytes.subspan(oldSize), static_cast<off_t>(oldSize));
+    if (error != 0) restore(fd, {}, st.st_size);
+  }
+  if (error == 0) {
+    error = writeAt(fd, bytes.first(oldBytes.size()), 0);
+    if (error == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) error = errno;
+    if (error != 0) restore(fd, oldBytes, st.st_size);
+  }
   if (error == 0 && ::fsync(fd) != 0) error = errno;
   return closeKeepingFirstError(fd, error);
 }
@@ -222,7 +266,7 @@ IoStatus LinuxFileSystem::openRead(const std::string& path, std::unique_ptr<Read
   const auto h = host(path);
   if (!h) return {EINVAL};
   int fd = -1;
-  if (int error = openRegularForReading(*h, fd)) return {error};
+  if (int error = openRegular(*h, O_RDONLY, fd)) return {error};
   file = std::make_unique<LinuxReadFile>(fd);
   return {};
 }
@@ -275,30 +319,38 @@ IoStatus LinuxFileSystem::replaceThroughTemporary(const std::string& target, int
   return {};
 }
 
-IoStatus LinuxFileSystem::writeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  auto h = host(path);
-  if (!h) return {EINVAL};
+int LinuxFileSystem::replacementTarget(const std::string& path, std::string& target,
+                                       std::optional<struct stat>& replaced) const {
+  const auto h = host(path);
+  if (!h) return EINVAL;
   prepareDrive(path);
-  // A link among the installation's own files is written through, so the link
-  // stays; one in the server's share is replaced and never followed out of it.
+  target = *h;
+  replaced.reset();
   const bool share = path.rfind("\\\\", 0) == 0;
   if (!share)
-    if (const int error = resolveLinks(*h)) return {error};
+    if (const int error = resolveLinks(target)) return error;
   struct stat st {};
-  const bool existing = ::lstat(h->c_str(), &st) == 0 && S_ISREG(st.st_mode);
-  if (!existing) return replaceThroughTemporary(*h, -1, bytes);
-  if (isReadOnly(*h, st)) return {EACCES};
-  const IoStatus replaced = replaceThroughTemporary(*h, -1, bytes, &st);
-  if (replaced.code == EACCES || replaced.code == EPERM) return {rewriteInPlace(*h, bytes)};
-  return replaced;
+  if (::lstat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+  replaced = st;
+  return writeRefusal(target, st);
+}
+
+IoStatus LinuxFileSystem::writeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+  std::string target;
+  std::optional<struct stat> replaced;
+  if (const int error = replacementTarget(path, target, replaced)) return {error};
+  if (!replaced) return replaceThroughTemporary(target, -1, bytes);
+  const IoStatus status = replaceThroughTemporary(target, -1, bytes, &*replaced);
+  if (status.code == EACCES || status.code == EPERM) return {rewriteInPlace(target, bytes)};
+  return status;
 }
 
 IoStatus LinuxFileSystem::appendFile(const std::string& path, std::string_view text) {
   const auto h = host(path);
   if (!h) return {EINVAL};
   prepareDrive(path);
-  const int fd = ::open(h->c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, kFileMode);
-  if (fd < 0) return {errno};
+  int fd = -1;
+  if (const int error = openRegular(*h, O_WRONLY | O_APPEND | O_CREAT, fd)) return {error};
   const int error = writeAll(fd, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
   return {closeKeepingFirstError(fd, error)};
 }
@@ -345,16 +397,26 @@ std::optional<std::vector<std::string>> LinuxFileSystem::listFiles(const std::st
 
 IoStatus LinuxFileSystem::moveFile(const std::string& from, const std::string& to) {
   const auto hostFrom = host(from);
-  const auto hostTo = host(to);
-  if (!hostFrom || !hostTo) return {EINVAL};
-  prepareDrive(to);
-  if (::rename(hostFrom->c_str(), hostTo->c_str()) == 0) return {};
-  if (errno != EXDEV) return {errno};
-  // Another file system (the server's share onto the local disk): copy, then
-  // remove. A link is never followed here: moving it must not copy what it points at.
+  if (!hostFrom || !host(to)) return {EINVAL};
+  std::string target;
+  std::optional<struct stat> replaced;
+  if (const int error = replacementTarget(to, target, replaced)) return {error};
+  // A rename would give a replaced file the mode and owner of the moved one;
+  // a file moved onto itself (the same file in another case) stays by a rename.
+  struct stat source {};
+  if (replaced && ::lstat(hostFrom->c_str(), &source) == 0 && source.st_dev == replaced->st_dev &&
+      source.st_ino == replaced->st_ino)
+    replaced.reset();
+  if (!replaced) {
+    if (::rename(hostFrom->c_str(), target.c_str()) == 0) return {};
+    if (errno != EXDEV) return {errno};
+  }
+  // Another file system (the server's share onto the local disk), or a file
+  // to replace: copy, then remove. A link is never followed here: moving it
+  // must not copy what it points at.
   int fd = -1;
-  if (int error = openRegularForReading(*hostFrom, fd, O_NOFOLLOW)) return {error};
-  const IoStatus copied = replaceThroughTemporary(*hostTo, fd, {});
+  if (const int error = openRegular(*hostFrom, O_RDONLY | O_NOFOLLOW, fd)) return {error};
+  const IoStatus copied = replaceThroughTemporary(target, fd, {}, replaced ? &*replaced : nullptr);
   ::close(fd);
   if (!copied.ok()) return copied;
   return {::unlink(hostFrom->c_str()) == 0 ? 0 : errno};
@@ -362,12 +424,13 @@ IoStatus LinuxFileSystem::moveFile(const std::string& from, const std::string& t
 
 IoStatus LinuxFileSystem::copyFile(const std::string& from, const std::string& to) {
   const auto hostFrom = host(from);
-  const auto hostTo = host(to);
-  if (!hostFrom || !hostTo) return {EINVAL};
+  if (!hostFrom || !host(to)) return {EINVAL};
   int fd = -1;
-  if (int error = openRegularForReading(*hostFrom, fd)) return {error};
-  prepareDrive(to);
-  const IoStatus copied = replaceThroughTemporary(*hostTo, fd, {});
+  if (const int error = openRegular(*hostFrom, O_RDONLY, fd)) return {error};
+  std::string target;
+  std::optional<struct stat> replaced;
+  IoStatus copied{replacementTarget(to, target, replaced)};
+  if (copied.ok()) copied = replaceThroughTemporary(target, fd, {}, replaced ? &*replaced : nullptr);
   ::close(fd);
   return copied;
 }

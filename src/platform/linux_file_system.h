@@ -7,12 +7,14 @@
 // can never lead a caller to a file outside it. Paths that the program names
 // itself are followed through links like any other path.
 //
-// A whole-file write refuses an existing file that is read-only, writes
-// through a link among the installation's own files (never one in the
-// server's share), keeps the replaced file's mode and owner, and rewrites the
-// file in place when its folder takes no temporary file.
+// A whole-file write, a copy and a move refuse an existing file that is
+// read-only, write through a link among the installation's own files (never
+// one in the server's share) and keep the replaced file's mode and owner; a
+// write rewrites the file in place when its folder takes no temporary file.
 
 #include <sys/stat.h>
+
+#include <optional>
 
 #include "platform/file_system.h"
 #include "platform/host_paths.h"
@@ -45,6 +47,11 @@ class LinuxFileSystem final : public FileSystem {
   // A drive's folder under BINGO_ROOT stands for the drive itself, which always
   // exists on Windows: it is made, with its parents, before anything is created on it.
   void prepareDrive(const std::string& windowsPath) const;
+  // Where a whole-file replacement of `path` lands (`target`, the end of the
+  // installation's own links) and the status of the regular file it replaces
+  // there, if any; the refusal of a read-only file, or 0.
+  int replacementTarget(const std::string& path, std::string& target,
+                        std::optional<struct stat>& replaced) const;
   // Writes `source` (an open descriptor, or the bytes) into a fresh temporary
   // file beside `target`, flushes it to disk and renames it over `target`;
   // the temporary file takes the mode and owner of `keep` when given.

@@ -21,6 +21,7 @@ void BoughtTickets::clear() {
   std::fill(m_sold.begin(), m_sold.end(), std::uint8_t{0});
   m_poc.fill(0);
   m_end.fill(0);
+  m_beyond.reset();
   m_count = 0;
   m_slot = 0;
 }

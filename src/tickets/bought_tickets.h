@@ -40,7 +40,8 @@ class BoughtTickets {
 
   BoughtTickets();
 
-  // No bought and no sold tickets, all ranges empty, slot 0. LastKolo is kept.
+  // No bought and no sold tickets, all ranges and the tenth line empty, slot 0.
+  // LastKolo is kept.
   void clear();
 
   // Table operations.

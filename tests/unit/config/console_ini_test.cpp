@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/app_error.h"
 #include "support/fake_file_system.h"
 
 namespace bingo {
@@ -99,6 +100,18 @@ TEST(ConsoleIni, AnExistingFileKeepsItsOrderAndForeignLines) {
   EXPECT_TRUE(text.starts_with(expected + "\r\n[Folders]\r\n"));
   EXPECT_LT(text.find("[Files]"), text.find("[Timer]"));
   EXPECT_EQ(text.find("[WB]", 11), std::string::npos);  // no second WB section
+}
+
+// A file beyond what a save reads whole (65536 lines, 16 MiB of text) is
+// refused and left whole, never cut. A file of millions of empty lines once
+// froze the window.
+TEST(ConsoleIni, AFileBeyondTheBoundsRefusesTheSaveAndStaysWhole) {
+  for (const std::string& file : {std::string((1 << 16) + 1, '\n'), ";" + std::string(16 << 20, 'f')}) {
+    test::FakeFileSystem fs;
+    fs.addTextFile(kIni, file);
+    EXPECT_THROW(ConsoleIni_Write(defaults(fs), fs, kProgram), AppError) << file.size();
+    EXPECT_TRUE(fs.text(kIni) == file) << file.size();
+  }
 }
 
 }  // namespace

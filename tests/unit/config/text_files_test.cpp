@@ -56,11 +56,14 @@ std::string fund(int a) {
 }
 
 // Fourteen lines of 122 characters are written, fund 9 with 45; fund 14 is kept in memory only.
-// A refused write is reported and the defaults stay.
+// A refused write is reported and the defaults stay; so do they when the
+// hall's file exists but would not open now, which is reported and kept.
 TEST(FundModes, AMissingFileIsWrittenFromTheDefaults) {
-  for (const bool refused : {false, true}) {
+  for (const int refused : {0, EACCES, EMFILE}) {  // the write refused; the open of an existing file
     test::ConfigFixture f;
-    if (refused) f.fs.fail(FileOp::Write, f.names.PathFundModes);
+    if (refused == EACCES) f.fs.fail(FileOp::Write, f.names.PathFundModes);
+    if (refused == EMFILE) f.fs.addTextFile(f.names.PathFundModes, fund(5));
+    if (refused == EMFILE) f.fs.fail(FileOp::Open, f.names.PathFundModes, EMFILE);
     GameRecord record;  // an earlier game's funds and modes in it: the defaults replace them all
     std::fill(record.bytes().begin() + 768, record.bytes().begin() + 904, std::uint8_t{0xFF});
     std::fill(record.bytes().begin() + kRow, record.bytes().begin() + kRow + 15 * kRowSize,
@@ -68,7 +71,9 @@ TEST(FundModes, AMissingFileIsWrittenFromTheDefaults) {
     FundModes_Read(f.io, record);
     EXPECT_EQ(record.reader().i32le(kRow + 14 * kRowSize) * 100 + record.reader().u8(768 + 14), 1008);
     if (refused) {
-      EXPECT_EQ(f.trace().back(), "Neuspesno snimanje fajla : RezDefW.txt");
+      EXPECT_EQ(f.trace().back() + "|" + f.fs.text(f.names.PathFundModes),
+                refused == EACCES ? "Neuspesno snimanje fajla : RezDefW.txt|"
+                                  : "Neuspesno citanje fajla : RezDefW.txt|" + fund(5));
       continue;
     }
     const std::string text = f.fs.text(f.names.PathFundModes);

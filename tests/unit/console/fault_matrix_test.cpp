@@ -36,9 +36,10 @@ constexpr const char* kOpNames[] = {"Exists", "Size",   "Open",       "Read", "C
 
 // The share holds a frame at ball 1 of round 8, language and game-kind files,
 // the three command files, AltN.txt and one game record; the INI file asks
-// for the game-record copy at ball 1.
+// for the game-record copy at ball 1; the hall has its own fund modes.
 void furnish(ConsoleHall& h) {
   h.fs.addTextFile(kIni, "[NetDG]\r\nEnabled=1\r\nLOPmin=0\r\nLOPmax=2\r\n");
+  h.fs.addTextFile("C:\\Orma\\Bingo\\Arh\\CfgW\\RezDefW.txt", " 7 0 0 1 2\r\n");
   h.fs.addTextFile("\\\\srv\\net\\cJezik.txt", "S\r\n");
   h.fs.addTextFile("\\\\srv\\net\\cVIw.Txt", " 0 0 F1 FIXNA1\r\n 1 0 F2 FIXNA2\r\n");
   for (const char* name : {"Off1.txt", "Off2.txt", "Off3.txt", "AltN.txt"})

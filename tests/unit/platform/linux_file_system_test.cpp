@@ -3,6 +3,8 @@
 
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -127,6 +129,9 @@ TEST_F(LinuxFileSystemTest, RefusalsCarryTheErrnoCodeLikeTheFake) {
   EXPECT_EQ(fs.openRead(withNul, file).code, EINVAL);
   EXPECT_EQ(fs.moveFile("C:\\Data\\File.txt", withNul).code, EINVAL);
   EXPECT_EQ(fs.moveFile(withNul, "C:\\Data\\b").code, EINVAL);
+  // A named pipe where a log belongs takes no line and blocks nothing.
+  ASSERT_EQ(::mkfifo((tmp / "c/LogApp.txt").c_str(), 0600), 0);
+  EXPECT_EQ(fs.appendFile("C:\\LogApp.txt", "a").code, ENXIO);
   // Nothing was left behind by the refused writes and copies.
   EXPECT_EQ(entriesOf(tmp / "c/Data"), "File.txt Folder ");
 }
@@ -141,6 +146,7 @@ TEST_F(LinuxFileSystemTest, WritesMovesAndCopiesReplaceTheTargetAndAppendsAdd) {
   ASSERT_TRUE(fs.writeFile("c:\\CFGC2.CFG", bytesOf("8")).ok());
   ASSERT_TRUE(fs.moveFile("\\\\SRV7\\net\\150101N1.DG", "C:\\DG2\\150101N1.DG").ok());
   ASSERT_TRUE(fs.copyFile("C:\\DG2\\150101N1.DG", "C:\\DG2\\DGT\\COPY.DG").ok());
+  ASSERT_TRUE(fs.moveFile("C:\\DG2\\150101N1.DG", "c:\\dg2\\150101n1.dg").ok());  // onto itself
   ASSERT_TRUE(fs.appendFile("C:\\DG2\\LogApp.txt", "  one").ok());
   ASSERT_TRUE(fs.appendFile("C:\\dg2\\logapp.TXT", "  two").ok());
   EXPECT_EQ(tmp.read("c/CfgC2.cfg") + "|" + tmp.read("c/DG2/150101N1.DG") + "|" +
@@ -228,39 +234,66 @@ TEST(LinuxFileSystem, MoveAcrossFileSystemsCopiesThenRemoves) {
             "150102N1.DG | 150101N1.DG record");
 }
 
-// Whole-file saves on the real disk: read-only files stay as they are, links
-// among the console's own files are written through, a replaced file keeps
-// its mode and owner. Run as the current user and, when that is the
-// superuser whom no permission stops, once more as "nobody".
+// Whole-file saves, copies and moves on the real disk: read-only files stay
+// as they are, links among the console's own files are written through,
+// links in the share are replaced, a replaced file keeps its mode and owner,
+// and a failed save leaves the old bytes. Run as the current user and, when
+// that is the superuser whom no permission stops, once more as "nobody".
 
 constexpr uid_t kNobody = 65534;
 
 struct Row {
   const char* name;
+  char op;           // 'W' write, 'C' copy or 'M' move of a file holding `written`
   const char* file;  // the real file, made with "old" unless mode is 0
   mode_t mode;
-  const char* link;  // a relative link to it, written instead of the file, or nullptr
-  char special;      // 'L': the file's folder takes no new entry; 'N': the file belongs to nobody
+  const char* link;  // a relative link to it, the target instead of the file, or nullptr
+  // 'L': the file's folder takes no new entry; 'F': that, and a file-size
+  // limit of four bytes stands in for a full disk; 'N': the file belongs to
+  // nobody; 'R': the file's folder is a read-only mount (for the superuser only)
+  char special;
+  const char* written;
   int code;
   const char* after;  // the real file's content afterwards
 };
 
 const Row kRows[] = {
-    {"a read-only file is refused", "C:\\Arh\\CfgC2.cfg", 0444, nullptr, ' ', EACCES, "old"},
-    {"a writable file keeps its mode", "C:\\Arh\\COMw.cfg", 0640, nullptr, ' ', 0, "new"},
-    {"a new file is made", "C:\\Arh\\New.cfg", 0, nullptr, ' ', 0, "new"},
-    {"an own link is written through", "C:\\Real\\GradW.txt", 0600, "C:\\Arh\\GradW.txt", ' ', 0, "new"},
-    {"a link to a read-only file", "C:\\Real\\RezDefW.txt", 0440, "C:\\Arh\\RezDefW.txt", ' ', EACCES, "old"},
-    {"a locked folder's file is rewritten in place", "C:\\Locked\\ProtklW.cfg", 0644, nullptr, 'L', 0, "new"},
-    {"a locked folder's read-only file", "C:\\Locked\\ProtklW.cfg", 0444, nullptr, 'L', EACCES, "old"},
-    {"the owner is kept", "C:\\Arh\\clientbingo.ini", 0664, nullptr, 'N', 0, "new"},
+    {"a read-only file is refused", 'W', "C:\\Arh\\CfgC2.cfg", 0444, nullptr, ' ', "new", EACCES, "old"},
+    {"a writable file keeps its mode", 'W', "C:\\Arh\\COMw.cfg", 0640, nullptr, ' ', "new", 0, "new"},
+    {"a new file is made", 'W', "C:\\Arh\\New.cfg", 0, nullptr, ' ', "new", 0, "new"},
+    {"an own link is written through", 'W', "C:\\Real\\G.txt", 0600, "C:\\Arh\\G.txt", ' ', "new", 0, "new"},
+    {"a link to a read-only file", 'W', "C:\\Real\\R.txt", 0440, "C:\\Arh\\R.txt", ' ', "new", EACCES, "old"},
+    {"a locked folder's file is rewritten", 'W', "C:\\Locked\\P.cfg", 0644, nullptr, 'L', "new", 0, "new"},
+    {"a locked folder's file grows", 'W', "C:\\Locked\\P.cfg", 0644, nullptr, 'L', "newer", 0, "newer"},
+    {"a locked folder's file shrinks", 'W', "C:\\Locked\\P.cfg", 0644, nullptr, 'L', "n", 0, "n"},
+    {"a file outgrowing the disk", 'W', "C:\\Locked\\P.cfg", 0644, nullptr, 'F', "newer", EFBIG, "old"},
+    {"a locked folder's read-only file", 'W', "C:\\Locked\\P.cfg", 0444, nullptr, 'L', "new", EACCES, "old"},
+    {"the owner is kept", 'W', "C:\\Arh\\clientbingo.ini", 0664, nullptr, 'N', "new", 0, "new"},
+    {"a read-only mount", 'W', "C:\\Arh\\COMw.cfg", 0644, nullptr, 'R', "new", EROFS, "old"},
+    {"a copy onto a read-only file", 'C', "C:\\DG2\\a.DG", 0444, nullptr, ' ', "new", EACCES, "old"},
+    {"a copy keeps the mode", 'C', "C:\\DG2\\a.DG", 0640, nullptr, ' ', "new", 0, "new"},
+    {"a move onto a read-only file", 'M', "C:\\DG2\\a.DG", 0444, nullptr, ' ', "new", EACCES, "old"},
+    {"a move keeps the mode and owner", 'M', "C:\\DG2\\a.DG", 0640, nullptr, 'N', "new", 0, "new"},
+    {"a move onto an own link", 'M', "C:\\Real\\a.DG", 0600, "C:\\DG2\\a.DG", ' ', "new", 0, "new"},
+    {"a move onto a share link", 'M', "C:\\Real\\a.DG", 0644, "\\\\SRV\\net\\a.DG", ' ', "new", 0, "old"},
 };
+
+// A private copy of the mount table in which `folder` is read-only; false
+// where this process may not make one.
+bool mountReadOnly(const std::string& folder) {
+  return ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+         ::mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) == 0 &&
+         ::mount(nullptr, folder.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}
 
 // Plays one row in a fresh folder and says what went wrong, if anything.
 std::string play(const Row& r, const std::string& base) {
   const HostPaths paths(HostRoots{base, base + "/unc"});
   const std::string file = paths.toHost(r.file), folder = std::filesystem::path(file).parent_path();
+  const std::string source = base + "/c/In/a.DG";
   std::filesystem::create_directories(folder);
+  std::filesystem::create_directories(base + "/c/In");
+  std::ofstream(source) << r.written;
   if (r.mode != 0) {
     std::ofstream(file) << "old";
     ::chmod(file.c_str(), r.mode);
@@ -271,9 +304,22 @@ std::string play(const Row& r, const std::string& base) {
     std::filesystem::create_directories(link.parent_path());
     std::filesystem::create_symlink(std::filesystem::relative(file, link.parent_path()), link);
   }
-  if (r.special == 'L') ::chmod(folder.c_str(), 0555);
+  if (r.special == 'L' || r.special == 'F') ::chmod(folder.c_str(), 0555);
+  if (r.special == 'R' && !mountReadOnly(folder)) return "";  // no mount here: nothing to play
 
-  const int code = LinuxFileSystem(paths).writeFile(r.link ? r.link : r.file, bytesOf("new")).code;
+  rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  const rlimit small{4, saved.rlim_max};
+  if (r.special == 'F') ::setrlimit(RLIMIT_FSIZE, &small);
+  LinuxFileSystem fs(paths);
+  const std::string target = r.link ? r.link : r.file;
+  const int code = r.op == 'C'   ? fs.copyFile("C:\\In\\a.DG", target).code
+                   : r.op == 'M' ? fs.moveFile("C:\\In\\a.DG", target).code
+                                 : fs.writeFile(target, bytesOf(r.written)).code;
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+
   std::string wrong;
   struct stat st {};
   const bool there = ::stat(file.c_str(), &st) == 0;
@@ -284,36 +330,41 @@ std::string play(const Row& r, const std::string& base) {
   if (r.special == 'N' && there && st.st_uid != kNobody) wrong += " owner " + std::to_string(st.st_uid);
   if (r.link && std::filesystem::is_symlink(paths.toHost(r.link)) == std::string(r.link).starts_with("\\\\"))
     wrong += " link kind";
+  if (r.op == 'M' && std::filesystem::exists(source) == (code == 0)) wrong += " source";
   for (const auto& entry : std::filesystem::directory_iterator(folder))
     if (entry.path().extension() == ".tmp") wrong += " left " + entry.path().filename().string();
   ::chmod(folder.c_str(), 0777);
   return wrong;
 }
 
-// The rows as the superuser cannot see them: in a child that dropped to
-// nobody and leaves what went wrong in a file beside the row's folder.
-std::string playAsNobody(const Row& r, const std::string& base) {
+// A row in a child (as nobody, whom the superuser's rows cannot show, or in a
+// mount table of its own) that leaves what went wrong in a file beside the row's folder.
+std::string playInChild(const Row& r, const std::string& base, bool asNobody) {
   const pid_t child = ::fork();
   if (child == 0) {
     std::string wrong = "could not become nobody";
-    if (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0)
+    if (!asNobody || (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0))
       wrong = play(r, base);
-    ::_exit(std::ofstream(base + ".wrong") << wrong ? 0 : 1);
+    // Its own statement: _exit skips the destructor that would flush the file.
+    const bool noted = static_cast<bool>(std::ofstream(base + ".wrong") << wrong);
+    ::_exit(noted ? 0 : 1);
   }
   int status = 0;
   ::waitpid(child, &status, 0);
   return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? test::readAll(base + ".wrong") : "the child died";
 }
 
-TEST(ProtectedFiles, SavesRespectReadOnlyFilesLinksModesAndOwners) {
+TEST(ProtectedFiles, SavesCopiesAndMovesRespectReadOnlyFilesLinksModesAndOwners) {
   test::TempFolder tmp;
   ::chmod(tmp.path().c_str(), 0777);  // reachable by nobody
+  const bool root = ::geteuid() == 0;
   int n = 0;
   for (const Row& r : kRows) {
-    if (r.special == 'N' && ::geteuid() != 0 && ::geteuid() != kNobody) continue;
-    EXPECT_EQ(play(r, tmp / std::to_string(n++)), "") << r.name;
-    if (::geteuid() == 0) {
-      EXPECT_EQ(playAsNobody(r, tmp / std::to_string(n++)), "") << r.name << " as nobody";
+    if ((r.special == 'N' && !root && ::geteuid() != kNobody) || (r.special == 'R' && !root)) continue;
+    const std::string base = tmp / std::to_string(n++);
+    EXPECT_EQ(r.special == 'R' ? playInChild(r, base, false) : play(r, base), "") << r.name;
+    if (root && r.special != 'R') {
+      EXPECT_EQ(playInChild(r, tmp / std::to_string(n++), true), "") << r.name << " as nobody";
     }
   }
 }

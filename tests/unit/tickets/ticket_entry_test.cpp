@@ -79,6 +79,9 @@ TEST(TicketEntry, RunsBeyondTheNinthAreCheckedCountedAndCharged) {
               std::tuple(lastMemo, static_cast<std::size_t>(count), count, tenth))
         << name;
     EXPECT_EQ(view.Count + "0", view.Uplata) << name;
+    h.tickets.TkKupDeleteAll(factsWith({}, 4));  // the tenth line goes with the rest
+    const BoughtTicketsView cleared = h.bought.UpDateTIkup(10);
+    EXPECT_EQ(cleared.Poc[9] + "-" + cleared.End[9] + cleared.Count, "-") << name;
   }
 }
 
