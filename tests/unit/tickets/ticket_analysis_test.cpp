@@ -114,7 +114,8 @@ TEST(TicketAnalysis, BestTicketsPlaceNumbersByColumn) {
   EXPECT_EQ(grid(h.analysis.bestTickets()[0]),
             "   1:*,10+,29,*,*,*,*,*,*/ 1,*,*,39,49,*,*,*,*/*,*,*,*,*,*,*,*,90+");
   // A cleared analysis shows no ticket at all.
-  EXPECT_EQ(grid(TicketAnalysis().bestTickets()[5]), " : , , , , , , , , / , , , , , , , , / , , , , , , , , ");
+  EXPECT_EQ(grid(TicketAnalysis().bestTickets()[5]),
+            " : , , , , , , , , / , , , , , , , , / , , , , , , , , ");
 }
 
 }  // namespace
