@@ -58,6 +58,15 @@ TEST(HostPaths, MapsWindowsPathsOntoTheRootsMatchingCaseWhereNamesExist) {
       {"..\\up.txt", "up.txt"},
   };
   for (const auto& [windows, host] : rows) EXPECT_EQ(paths.toHost(windows), host) << windows;
+  // The roots from the environment: BINGO_ROOT, else below HOME; the share's below it.
+  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+  ::setenv("HOME", (tmp / "home").c_str(), 1);
+  ::unsetenv("BINGO_ROOT");
+  ::setenv("BINGO_UNC_ROOT", "/mnt/shares//", 1);
+  const HostRoots roots = HostRoots::fromEnvironment();
+  EXPECT_EQ(roots.bingoRoot + " " + roots.uncRoot, tmp / "home/.local/share/clientbingo /mnt/shares");
+  ::setenv("HOME", home.c_str(), 1);
+  ::unsetenv("BINGO_UNC_ROOT");
 }
 
 std::vector<std::uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
