@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <functional>
+#include <tuple>
 
 #include "app/lock_keys.h"
 #include "app/type_ahead.h"
@@ -25,6 +26,7 @@
 
 // Last: the X headers define names that the toolkit's headers use.
 #include <X11/XKBlib.h>
+#include <X11/Xatom.h>
 #include <X11/keysym.h>
 #undef KeyPress
 
@@ -53,6 +55,34 @@ TEST(X11Keyboard, LockKeysAsTheServerHoldsThem) {
       const LockKeys keys = readLockKeys();
       EXPECT_EQ(std::pair(keys.capsLock, keys.numLock), std::pair(caps, numLock));
     }
+}
+
+// A window manager names its check window on the root window; only a live
+// one that names itself counts, not a note left by one that has exited.
+TEST(X11Keyboard, OnlyALiveWindowManagerCounts) {
+  Display* x11 = display();
+  const Window root = DefaultRootWindow(x11);
+  const Atom check = XInternAtom(x11, "_NET_SUPPORTING_WM_CHECK", False);
+  const auto name = [&](Window on, Window id) {
+    XChangeProperty(x11, on, check, XA_WINDOW, 32, PropModeReplace, reinterpret_cast<unsigned char*>(&id), 1);
+  };
+  const auto window = [&] { return XCreateSimpleWindow(x11, root, 0, 0, 1, 1, 0, 0, 0); };
+  const Window gone = window(), own = window(), other = window();
+  XDestroyWindow(x11, gone);
+  name(own, own);
+  const std::tuple<const char*, Window, bool> rows[] = {
+      {"a live window manager", own, true},
+      {"a window manager that has exited", gone, false},
+      {"its window's number taken by another client", other, false},
+  };
+  for (const auto& [kind, named, runs] : rows) {
+    name(root, named);
+    EXPECT_EQ(hasWindowManager(x11), runs) << kind;
+  }
+  XDeleteProperty(x11, root, check);  // the keyboard test runs without one
+  XDestroyWindow(x11, own);
+  XDestroyWindow(x11, other);
+  XSync(x11, False);
 }
 
 // A window whose field opens a number box on "-" after the key, as the
