@@ -14,6 +14,7 @@ class CameraView : public QWidget {
  public:
   explicit CameraView(QWidget* parent);
   void navigate(const QUrl& url);  // remembered until the view exists
+  const QUrl& address() const { return m_url; }
   // Showing the camera makes the web view the first time.
   void setVisible(bool visible) override;
 

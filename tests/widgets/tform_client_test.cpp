@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/camera_view.h"
 #include "app/screen_dump_file.h"
 #include "support/fake_platform.h"
 
@@ -177,6 +178,12 @@ TEST(TFormClient, F5AtStartAndTheAltSBoxRunAltSActionsReachTheConsoleAndCheckMar
   w.form->findChild<QAction*>("acBub_WB_Show")->trigger();
   EXPECT_TRUE(w.form->console().config().WBShow &&
               w.form->findChild<QWidget*>("WebBrowser_Camera")->isVisible());
+  w.form->findChild<QAction*>("acBub_WB_Cam2")->trigger();  // the second camera goes to its address
+  EXPECT_EQ(static_cast<CameraView*>(w.form->findChild<QWidget*>("WebBrowser_Camera"))
+                ->address()
+                .toString()
+                .toStdString(),
+            w.form->console().config().WBURL1);
   w.form->findChild<QAction*>("acHelp_HwWinVer")->trigger();
   EXPECT_EQ(w.prompts.infos.size(), 1u);
   auto* lan = w.form->findChild<QAction*>("acBub_LAN");

@@ -8,6 +8,7 @@
 #include <regex>
 
 #include "console_hall.h"
+#include "frame/frame_layout.h"
 #include "platform/text.h"
 
 namespace bingo {
@@ -108,6 +109,17 @@ TEST(Console, ABingoBlinksStaysThroughTheNewRoundAndEndsWithItsFirstBalls) {
   hall.show(round(4, 1).drawn({50}));
   for (int i = 0; i < 4; ++i, hall.ticks(1)) EXPECT_FALSE(hall.visible("LblBIN"));
   EXPECT_TRUE(hall.console.screen().memoBackground() == (Rgb{255, 255, 255}) && hall.visible("PanelTK"));
+
+  // A line in this round, then a bingo in the bingo phase of the next: the line box no longer names it.
+  hall.console.EditKupEndExit("1", "1");
+  hall.show(round(4, 5).drawn({1, 3, 5, 7, 9}));
+  EXPECT_EQ(hall.text("LblLIN"), "DOBILI STE LINIJU TIKET: 1");
+  hall.show(round(5, 1).drawn({50}));
+  hall.console.EditKupEndExit("1", "1");
+  hall.show(round(5, 15)
+                .set(kOffsetFlags, kFlagBingoPhase)
+                .drawn({1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 27, 29}));
+  EXPECT_EQ(hall.text("LblLIN") + "|" + hall.text("LblBIN"), "|DOBILI STE BINGO TIKET: 1");
 }
 
 TEST(Console, TheMemoIsLeftAloneWhenTheReadChangedNoBallOrTheServerWasSilent) {
@@ -122,6 +134,10 @@ TEST(Console, TheMemoIsLeftAloneWhenTheReadChangedNoBallOrTheServerWasSilent) {
   hall.network.reachable = true;
   hall.ticks(1);
   EXPECT_EQ(hall.memo().front(), "1 TIKETA Ceka 10 LOPT za BINGO 1 Ceka  LOPTA 9 LINIJA ");
+  // The waiting counts: for a line, one ticket a ball away; for a bingo, one ticket ten balls away.
+  EXPECT_EQ(hall.text("LabelWaitLinCnt") + " " + hall.text("LabelWaitLinMin") + " " +
+                hall.text("LabelWaitBinCnt") + " " + hall.text("LabelWaitBinMin"),
+            "1 1 1 10");
 }
 
 TEST(Console, AltSRaisesTheSecondDrumSignalForItsTicks) {
