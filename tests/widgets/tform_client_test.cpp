@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -178,12 +179,11 @@ TEST(TFormClient, F5AtStartAndTheAltSBoxRunAltSActionsReachTheConsoleAndCheckMar
   w.form->findChild<QAction*>("acBub_WB_Show")->trigger();
   EXPECT_TRUE(w.form->console().config().WBShow &&
               w.form->findChild<QWidget*>("WebBrowser_Camera")->isVisible());
+  auto* camera = static_cast<CameraView*>(w.form->findChild<QWidget*>("WebBrowser_Camera"));
+  camera->layout()->activate();
+  EXPECT_EQ(camera->findChild<QWidget*>()->geometry(), camera->rect());  // the page fills the camera's box
   w.form->findChild<QAction*>("acBub_WB_Cam2")->trigger();  // the second camera goes to its address
-  EXPECT_EQ(static_cast<CameraView*>(w.form->findChild<QWidget*>("WebBrowser_Camera"))
-                ->address()
-                .toString()
-                .toStdString(),
-            w.form->console().config().WBURL1);
+  EXPECT_EQ(camera->address().toString().toStdString(), w.form->console().config().WBURL1);
   w.form->findChild<QAction*>("acHelp_HwWinVer")->trigger();
   EXPECT_EQ(w.prompts.infos.size(), 1u);
   auto* lan = w.form->findChild<QAction*>("acBub_LAN");

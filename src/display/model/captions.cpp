@@ -96,18 +96,13 @@ constexpr std::array<CaptionRow, 39> kCaptionTable{{
     {95, "LOPTA", "TOPI", "TOPKA"},
 }};
 
-// The first line of the language file; nothing when it cannot be opened or
-// read. An empty file has an empty first line.
-std::optional<std::string> firstLine(FileSystem& fs, const std::string& path) {
+// The first character of the language file, upper-cased, the only one that
+// counts; '\0' for an empty file, nothing when it cannot be opened or read.
+std::optional<char> firstLetter(FileSystem& fs, const std::string& path) {
   if (!fs.exists(path)) return std::nullopt;
-  const std::optional<std::vector<std::uint8_t>> bytes = readFileBytes(fs, path, 4096);
+  const std::optional<std::vector<std::uint8_t>> bytes = readFileBytes(fs, path, 1);
   if (!bytes) return std::nullopt;
-  std::string line;
-  for (std::uint8_t b : *bytes) {
-    if (b == '\r' || b == '\n') break;
-    line.push_back(static_cast<char>(b));
-  }
-  return line;
+  return bytes->empty() ? '\0' : asciiUpper(static_cast<char>(bytes->front()));
 }
 
 }  // namespace
@@ -136,9 +131,9 @@ void Captions::Language_Select(FileSystem& fs, bool serverAnswers, const std::st
   const std::string sharePath = FoldersNet + "\\" + kLanguageFileName;
   m_languageFilePath = serverAnswers && fs.exists(sharePath) ? sharePath : std::string(kLanguageFileName);
 
-  const std::optional<std::string> line = firstLine(fs, m_languageFilePath);
-  if (!line) return;
-  switch (line->empty() ? '\0' : asciiUpper((*line)[0])) {
+  const std::optional<char> letter = firstLetter(fs, m_languageFilePath);
+  if (!letter) return;
+  switch (*letter) {
     case 'M':
       m_jezik = kJezikMacedonian;
       break;

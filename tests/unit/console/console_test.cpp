@@ -85,6 +85,9 @@ TEST(Console, ABingoBlinksStaysThroughTheNewRoundAndEndsWithItsFirstBalls) {
   const auto round = [](int kolo, int lop) { return Record().sold(0, 1, 100).kolo(kolo).lop(lop); };
   hall.startOn(round(3, 4).drawn({1, 3, 5, 7}));
   hall.console.EditKupEndExit("1", "1");
+  hall.ticks(2);
+  const auto awaited = [&](int ball) { return hall.console.screen().boardFlags(ball).Waited; };
+  EXPECT_TRUE(awaited(9));  // the fifth of its first row
   // Ticket 1's numbers.
   hall.frame(round(3, 15).drawn({1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 27, 29}));
   // Hidden on every fourth tick, the memo red while shown.
@@ -97,7 +100,8 @@ TEST(Console, ABingoBlinksStaysThroughTheNewRoundAndEndsWithItsFirstBalls) {
     }
   };
   blinks(4);
-  hall.frame(round(4, 0));  // the next round: its tickets are gone, the bingo stays in the memo
+  EXPECT_FALSE(awaited(9));  // nothing awaited once it won
+  hall.frame(round(4, 0));   // the next round: its tickets are gone, the bingo stays in the memo
   blinks(1);
   // The ticket panel hidden: no ball drawn yet.
   EXPECT_EQ(hall.memo().back() + "|" + hall.console.screen().statusPanel(12) + "|" +
