@@ -117,9 +117,8 @@ const GameKind& GameKinds::entry(int index) const {
 }
 
 std::string GameKinds::FundName(int n) const {
-  if (n >= 0 && n < 6)
-    for (const GameKind& kind : m_kinds)
-      if (kind.fundCode == n + 1) return kind.longName;
+  for (const GameKind& kind : m_kinds)
+    if (kind.fundCode == n + 1) return kind.longName;
   return m_kinds[kFundNameFallback].longName;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/file_system.h"
 
+#include <algorithm>
+
 #include "platform/text.h"
 
 namespace bingo {
@@ -28,32 +30,13 @@ std::optional<std::vector<std::uint8_t>> readFileBytes(FileSystem& fs, const std
   return bytes;
 }
 
-std::optional<std::vector<std::string>> readTextLines(FileSystem& fs, const std::string& path,
-                                                      std::size_t maxBytes) {
-  auto bytes = readFileBytes(fs, path, maxBytes);
-  if (!bytes) return std::nullopt;
-  std::vector<std::string> lines;
-  std::string line;
-  for (std::size_t i = 0; i < bytes->size(); ++i) {
-    const char c = static_cast<char>((*bytes)[i]);
-    if (c == '\r' || c == '\n') {
-      lines.push_back(std::move(line));
-      line.clear();
-      if (c == '\r' && i + 1 < bytes->size() && (*bytes)[i + 1] == '\n') ++i;
-    } else {
-      line.push_back(c);
-    }
-  }
-  if (!line.empty()) lines.push_back(std::move(line));
-  return lines;
-}
-
 std::optional<std::string> readFirstLine(FileSystem& fs, const std::string& path) {
   // A first line longer than this is no server name, city or language letter.
   constexpr std::size_t kFirstLineLimit = 4096;
-  auto lines = readTextLines(fs, path, kFirstLineLimit);
-  if (!lines || lines->empty()) return std::nullopt;
-  return lines->front();
+  const auto bytes = readFileBytes(fs, path, kFirstLineLimit);
+  if (!bytes || bytes->empty()) return std::nullopt;
+  const auto end = std::ranges::find_if(*bytes, [](std::uint8_t b) { return b == '\r' || b == '\n'; });
+  return std::string(bytes->begin(), end);
 }
 
 IoStatus writeTextFile(FileSystem& fs, const std::string& path, std::string_view text) {

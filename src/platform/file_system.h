@@ -67,10 +67,7 @@ class FileSystem {
 // At most maxBytes of the file; nothing when it cannot be opened, read or closed.
 std::optional<std::vector<std::uint8_t>> readFileBytes(FileSystem& fs, const std::string& path,
                                                        std::size_t maxBytes);
-// The file's text split into lines (CR LF, LF or CR end a line), reading at most maxBytes.
-std::optional<std::vector<std::string>> readTextLines(FileSystem& fs, const std::string& path,
-                                                      std::size_t maxBytes = 1 << 20);
-// First line of a text file; nothing when the file cannot be read or is empty.
+// First line of a text file (CR or LF ends it); nothing when the file cannot be read or is empty.
 std::optional<std::string> readFirstLine(FileSystem& fs, const std::string& path);
 
 IoStatus writeTextFile(FileSystem& fs, const std::string& path, std::string_view text);

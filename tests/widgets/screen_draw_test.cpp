@@ -76,6 +76,7 @@ TEST(ScreenDraw, EveryWidgetShowsTheModelsDumpAfterEachChange) {
   EXPECT_TRUE(!s.screen->adopt("LabelLOP", camera) && s.screen->adopt("WebBrowser_Camera", camera));
   EXPECT_EQ(s.window.findChildren<QWidget*>("WebBrowser_Camera"), QList<QWidget*>{camera});
   EXPECT_EQ(differences(s), "");
+  const std::uint64_t unchanged = s.screen->touches();
   s.model.setBoardCellText(8, "08");
   s.model.paintBoardCell(9, kBlue, kYellow);
   s.model.setTicketHeaderText(2, "  33");
@@ -93,6 +94,7 @@ TEST(ScreenDraw, EveryWidgetShowsTheModelsDumpAfterEachChange) {
   s.model.setMenuChecked("acBub_LAN", true);
   s.find<QWidget>("EditKupPoc")->setProperty("text", "123");  // typed, and kept by the draws
   EXPECT_EQ(differences(s), "EditKupPoc.text=123");
+  EXPECT_EQ(s.screen->touches() - unchanged, 15u);  // each changed text, colour and flag once
   // The memo keeps its newest line in view.
   auto* memo = s.find<QTextEdit>("MemoINFO");
   QTextCursor newest(memo->document());

@@ -65,6 +65,8 @@ TEST(HostPaths, MapsWindowsPathsOntoTheRootsMatchingCaseWhereNamesExist) {
   ::setenv("BINGO_UNC_ROOT", "/mnt/shares//", 1);
   const HostRoots roots = HostRoots::fromEnvironment();
   EXPECT_EQ(roots.bingoRoot + " " + roots.uncRoot, tmp / "home/.local/share/clientbingo /mnt/shares");
+  ::setenv("BINGO_UNC_ROOT", "//", 1);  // the file system's root stays itself
+  EXPECT_EQ(HostRoots::fromEnvironment().uncRoot, "/");
   ::setenv("HOME", home.c_str(), 1);
   ::unsetenv("BINGO_UNC_ROOT");
 }
