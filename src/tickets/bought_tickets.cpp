@@ -38,8 +38,9 @@ void BoughtTickets::TkKup_DropUnsold() {
   for (std::size_t t = 0; t < kTicketTableSize; ++t) m_bought[t] &= m_sold[t];
 }
 
+// A slot left without a last ticket loses its first one in TkKup_Count, which
+// always follows.
 void BoughtTickets::TkKup_Rebuild() {
-  m_poc.fill(0);
   m_end.fill(0);
   m_beyond.reset();
   m_bought[0] = 0;

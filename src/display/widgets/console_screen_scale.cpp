@@ -14,7 +14,7 @@ namespace bingo {
 void ConsoleScreen::applyScale(const LayoutScale& scale) {
   setFont(screenFont(FontFace::SansSerif, scale.px(kDefaultFontPx), false));
   const std::span<const ControlSpec> layout = screenLayout();
-  for (std::size_t i = 0; i < layout.size() && i < m_controls.size(); ++i) {
+  for (std::size_t i = 0; i < m_controls.size(); ++i) {  // one control per entry
     const ControlSpec& entry = layout[i];
     QRect rect = scale.rect(builtRect(entry));
     if (std::string_view(entry.parent) == kClientArea) rect.translate(scale.offset);

@@ -16,7 +16,7 @@ QRect LayoutScale::rect(Rect r) const {
   return {left, top, scaled(r.left + r.width, factor) - left, scaled(r.top + r.height, factor) - top};
 }
 
-int LayoutScale::px(int designPx) const { return std::max(1, scaled(designPx, factor)); }
+int LayoutScale::px(int designPx) const { return scaled(designPx, factor); }
 
 double fitFactor(QSize design, QSize available) {
   if (design.isEmpty()) return 1.0;

@@ -69,23 +69,24 @@ TEST(TicketAnalysis, RunAgreesWithTheLiteralCheckThroughAGame) {
   h.fs.addFile("C:\\Orma\\Bingo\\Arh\\CfgW\\A5952.3x5", test::cardFile(randomCards(5952)));
   // One analysis follows the whole sequence, as in a console; each state is
   // held against a literal check made from nothing.
-  // Balls drawn, a new game first, the last ticket bought, the card type
-  // selected (no file of type 0: the cards stay as they were), bingo phase, hints.
-  const std::tuple<int, bool, int, std::uint8_t, bool, bool> rows[] = {
-      {10, true, 24192, 3, false, false}, {11, false, 24192, 3, false, true},
-      {40, false, 24192, 3, true, false}, {60, false, 24192, 3, true, true},
-      {75, false, 300, 3, false, false},  {1, true, 300, 3, false, false},
-      {5, false, 24192, 3, false, false}, {30, false, 24192, 1, true, false},
-      {31, false, 7, 1, false, false},    {45, true, 24192, 0, false, false}};
+  // Balls drawn, a new game first, the tickets bought, the card type selected
+  // (no file of type 0: the cards stay as they were), bingo phase, hints.
+  const std::tuple<int, bool, int, int, std::uint8_t, bool, bool> rows[] = {
+      {10, true, 1, 24192, 3, false, false}, {11, false, 1, 24192, 3, false, true},
+      {40, false, 1, 24192, 3, true, false}, {60, false, 1, 24192, 3, true, true},
+      {75, false, 1, 300, 3, false, false},  {1, true, 1, 300, 3, false, false},
+      {5, false, 1, 24192, 3, false, false}, {30, false, 1, 24192, 1, true, false},
+      {31, false, 1, 7, 1, false, false},    {32, false, 65, 24192, 3, false, false},
+      {45, true, 1, 24192, 0, false, false}};
   std::vector<int> order(90);
   std::iota(order.begin(), order.end(), 1);
   TicketAnalysis fast;
-  for (const auto& [drawn, newGame, boughtLast, type, BingoPhase, hint] : rows) {
+  for (const auto& [drawn, newGame, boughtFirst, boughtLast, type, BingoPhase, hint] : rows) {
     if (newGame) std::shuffle(order.begin(), order.end(), random);
     h.tickets.base().TicketBase_SelectType(type);
     h.tickets.bought().clear();
     h.tickets.bought().SoldSet_Rebuild(test::Ranges{{1, 24192}});
-    h.enter(1, boughtLast);
+    h.enter(boughtFirst, boughtLast);
     FrameFacts facts = factsWith({}, drawn, BingoPhase, hint);
     for (int i = 0; i < drawn; ++i)
       facts.Drawn[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])] = true;
