@@ -14,7 +14,7 @@ namespace bingo {
 
 struct LayoutScale {
   double factor = 1.0;  // at least 1: see fitFactor
-  QPoint offset;  // of the client area's own controls; children move with their parents
+  QPoint offset;        // of the client area's own controls; children move with their parents
 
   // Edges are scaled, not sizes, so that cells side by side stay side by side.
   QRect rect(Rect r) const;
