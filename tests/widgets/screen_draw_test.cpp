@@ -95,8 +95,9 @@ TEST(ScreenDraw, EveryWidgetShowsTheModelsDumpAfterEachChange) {
   s.find<QWidget>("EditKupPoc")->setProperty("text", "123");  // typed, and kept by the draws
   EXPECT_EQ(differences(s), "EditKupPoc.text=123");
   EXPECT_EQ(s.screen->touches() - unchanged, 15u);  // each changed text, colour and flag once
-  // The memo keeps its newest line in view.
+  // The memo keeps its newest line in view, and nobody types into it.
   auto* memo = s.find<QTextEdit>("MemoINFO");
+  EXPECT_TRUE(memo->isReadOnly());
   QTextCursor newest(memo->document());
   newest.movePosition(QTextCursor::End);
   EXPECT_TRUE(memo->viewport()->rect().contains(memo->cursorRect(newest))) << memo->cursorRect(newest).y();

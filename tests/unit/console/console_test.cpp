@@ -24,7 +24,7 @@ TEST(Console, StartAndEndAreLoggedAndATickShowsTheRecordReadOnTheTickBefore) {
   hall.frame(Record().lop(3).kug(23).price(120).drawn({5, 17, 23}).kolo(7));
   hall.start();
   hall.ticks(1);
-  EXPECT_EQ(hall.text("LabelLOP"), "");
+  EXPECT_EQ(hall.text("LabelLOP") + (hall.visible("LblLIN") ? "line shown" : ""), "");
   hall.console.FormDestroy(0, 0, 1024, 768);
   EXPECT_EQ(hall.fs.text("/opt/bingo/clientbingo.log"),
             "09:30:15:250 RUN Bingo /opt/bingo/clientbingo\r\n09:30:15:250 END Bingo\r\n");
