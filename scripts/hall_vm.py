@@ -298,7 +298,7 @@ def boot_one(pc, t0):
     bound = CONSOLE_BOUND_S[pc.accel]
     took = pc.wait_for_console(bound, pc.started)
     step(f"boot 1 (share down): console on screen {took:.0f} s after power-on", t0)
-    pc.agent.wait_ready(60)
+    pc.agent.wait_ready(120)
     time.sleep(30)
     if pc.unit("NRestarts") != "0" or pc.unit("ActiveState") != "active":
         raise Failure("the console restarted while the share was down: " + pc.unit("NRestarts"))
@@ -373,7 +373,7 @@ def boot_two(pc, t0, reset, shot):
         pc.screen(keep_as=shot + ".ppm")
         subprocess.run(["convert", shot + ".ppm", shot], check=True)
         os.unlink(shot + ".ppm")
-    pc.agent.wait_ready(60)
+    pc.agent.wait_ready(120)
     pc.wait("the console plays", lambda: plays(pc), 120)
     if pc.unit("NRestarts") != "0":
         raise Failure("the console restarted during boot 2")
