@@ -38,12 +38,29 @@ TEST(TicketAnalysis, CountsMissesRowByRow) {
   }
 }
 
+// Misses falling one by one from 15 to none in ticket order: the longest chain
+// of falling minima the sort can meet.
+TEST(TicketAnalysis, MissesFallingFromFifteenToNoneSortLikeTheLiteralCheck) {
+  std::vector<Card> cards(16);
+  for (std::size_t k = 0; k < cards.size(); ++k)
+    for (std::size_t n = 0; n < 15; ++n) cards[k][n] = static_cast<std::uint8_t>(n < k ? n + 1 : n + 16);
+  std::vector<int> undrawn(75);
+  std::iota(undrawn.begin(), undrawn.end(), 16);
+  Hall h(cards, {{1, 16}});
+  h.tickets.EditKupEndExit("1", "16", false, factsAllBut(undrawn, 15));
+  TicketAnalysis literal;
+  literal.runLiteral(h.tickets.base(), h.bought, factsAllBut(undrawn, 15));
+  for (std::size_t p = 1; p <= 16; ++p) EXPECT_EQ(h.analysis.RankTable(p), literal.RankTable(p)) << p;
+  EXPECT_EQ(h.analysis.RankTable(1).ticket, 16);
+}
+
 // Every figure of an analysis but the ranking, in one line.
 std::string figures(const TicketAnalysis& a) {
   std::string text = std::to_string(a.LineWaitMin()) + " " + std::to_string(a.BingoWaitMin()) + " " +
                      std::to_string(a.analysedCount()) + ":";
   for (std::size_t k = 0; k < TicketAnalysis::kMissCounts; ++k)
     text += " " + std::to_string(a.RowMissCount(k)) + "/" + std::to_string(a.TotalMissCount(k));
+  for (const TicketDisplay& best : a.bestTickets()) text += " " + best.header;
   return text;
 }
 
