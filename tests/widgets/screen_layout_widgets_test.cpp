@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <fstream>
 
@@ -68,6 +69,8 @@ TEST(ScreenWidgets, EveryWidgetAndActionCarriesOutTheLayoutOnEveryScreen) {
   QString actual = widgetsJson(about) +
                    json({about.windowTitle(), size(about.minimumSize()), size(about.maximumSize())}) + "\n" +
                    widgetsJson(window);
+  about.findChild<QPushButton*>("cmdOK")->click();  // as Enter does
+  EXPECT_EQ(about.result(), QDialog::Accepted);
   const auto frame = [&](const QString& how) {
     actual += json({how, window.windowTitle(), size(window.size()), size(window.minimumSize()),
                     size(window.maximumSize()), size(window.findChild<QWidget*>("LabelLOP")->size()),

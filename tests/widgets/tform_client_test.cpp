@@ -182,6 +182,8 @@ TEST(TFormClient, F5AtStartAndTheAltSBoxRunAltSActionsReachTheConsoleAndCheckMar
   auto* camera = static_cast<CameraView*>(w.form->findChild<QWidget*>("WebBrowser_Camera"));
   camera->layout()->activate();
   EXPECT_EQ(camera->findChild<QWidget*>()->geometry(), camera->rect());  // the page fills the camera's box
+  EXPECT_TRUE(camera->address().isLocalFile() &&  // the first camera's page lies beside the program
+              camera->address().fileName().toStdString() == w.form->console().config().WBURL0);
   w.form->findChild<QAction*>("acBub_WB_Cam2")->trigger();  // the second camera goes to its address
   EXPECT_EQ(camera->address().toString().toStdString(), w.form->console().config().WBURL1);
   w.form->findChild<QAction*>("acHelp_HwWinVer")->trigger();

@@ -109,6 +109,7 @@ TEST(Console, ABingoBlinksStaysThroughTheNewRoundAndEndsWithItsFirstBalls) {
             "DOBILI STE BINGO TIKET: 1|DOBILI STE BINGO TIKET: 1|");
   blinks(4);
   EXPECT_EQ(hall.memo(), (std::vector<std::string>{"NOVO KOLO", "4", "Unesite kupljene tikete"}));
+  EXPECT_FALSE(hall.visible("LblLIN"));  // shown since the win, hidden by the new round
   EXPECT_EQ(hall.text("LabelTkKupCount"), "");
   hall.show(round(4, 1).drawn({50}));
   for (int i = 0; i < 4; ++i, hall.ticks(1)) EXPECT_FALSE(hall.visible("LblBIN"));
