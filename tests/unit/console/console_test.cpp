@@ -143,6 +143,9 @@ TEST(Console, TheMemoIsLeftAloneWhenTheReadChangedNoBallOrTheServerWasSilent) {
   EXPECT_EQ(hall.text("LabelWaitLinCnt") + " " + hall.text("LabelWaitLinMin") + " " +
                 hall.text("LabelWaitBinCnt") + " " + hall.text("LabelWaitBinMin"),
             "1 1 1 10");
+  hall.console.TkKupDeleteAll();  // every ticket gone, the round still in its line phase
+  hall.ticks(1);
+  EXPECT_EQ(hall.text("LabelLinBin"), "CEKA SE LINIJA");
 }
 
 TEST(Console, AltSRaisesTheSecondDrumSignalForItsTicks) {
