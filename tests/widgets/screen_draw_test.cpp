@@ -98,6 +98,7 @@ TEST(ScreenDraw, EveryWidgetShowsTheModelsDumpAfterEachChange) {
   // The memo keeps its newest line in view, and nobody types into it.
   auto* memo = s.find<QTextEdit>("MemoINFO");
   EXPECT_TRUE(memo->isReadOnly());
+  EXPECT_EQ(s.find<QLabel>("LabelVI")->textFormat(), Qt::PlainText);  // a server's "<" is no markup
   QTextCursor newest(memo->document());
   newest.movePosition(QTextCursor::End);
   EXPECT_TRUE(memo->viewport()->rect().contains(memo->cursorRect(newest))) << memo->cursorRect(newest).y();

@@ -16,6 +16,7 @@ TEST(GameKinds, FileLinesReplaceEntriesWithFixedWidthNames) {
   const std::tuple<const char*, std::string, int, const char*, const char*, int> rows[] = {
       {"the blank after the code belongs to the short name", "1 2 J1 JACKPOT\r\n", 0, " J1", " JACKP", 2},
       {"blanks before the numbers are skipped", "  1   2  J1 JACKPOT X\r\n", 0, "  J", "1 JACK", 2},
+      {"a plus sign is allowed", "+1 +2 J1 JACKPOT\r\n", 0, " J1", " JACKP", 2},
       {"a name glued to the code makes it no number", "1 2J1 JACKPOT\r\n", 0, "F1", "FIXNA 1", 0},
       {"a short line gives short names", "1 3 AB\r\n", 0, " AB", "", 3},
       {"the code keeps its low 8 bits", "1 262 ABCDEFGHI\r\n", 0, " AB", "CDEFGH", 6},
