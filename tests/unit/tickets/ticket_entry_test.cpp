@@ -35,6 +35,11 @@ TEST(TicketEntry, CommitsMergeIntoRunsAndCountThem) {
               std::tuple(ranges, count, static_cast<std::size_t>(count)))
         << name;
   }
+  for (const auto& [LOP, listed] : {std::pair{1, Ranges{{1, 10}}}, {2, Ranges{{1, 5}}}}) {
+    Hall sold({}, {{1, 5}});  // the unsold are dropped from the second ball on
+    sold.tickets.EditKupEndExit("1", "10", false, factsWith({}, LOP));
+    EXPECT_EQ(sold.listed(), listed) << LOP;
+  }
   Hall h;  // the second drum enters everything without a memo line
   EXPECT_TRUE(h.tickets.EditKupEndExit("not", "read", true, factsWith({}, 0)).empty());
   for (const char* text : {"12a", " ", "99999999999"})  // pasted text raises and stores nothing
