@@ -220,7 +220,8 @@ TEST(Console, OptionsSaveTheIniFileAndFollowTheirRules) {
   hall.console.acBub_Bub2Enable();  // refused without LAN (the widgets' tests), but saved
   EXPECT_TRUE(hall.fs.hasFile(kIni));
   hall.console.acBub_LAN();
-  EXPECT_TRUE(hall.console.screen().menu("mnuBub_AltS").visible);
+  EXPECT_TRUE(hall.console.screen().menu("mnuBub_AltS").visible &&
+              hall.console.screen().menu("mnuBub_AltS").enabled);
   hall.console.acBub_Bub2Enable();
   EXPECT_TRUE(hall.console.FormCloseQuery());  // within the same timer period: no question
   hall.ticks(1);
