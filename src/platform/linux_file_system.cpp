@@ -52,20 +52,6 @@ int readFull(int fd, std::uint8_t* data, std::size_t size, std::size_t& got) {
   return 0;
 }
 
-// Writes all of `bytes` at offset `at`.
-int writeAt(int fd, std::span<const std::uint8_t> bytes, off_t at) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), at);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    bytes = bytes.subspan(static_cast<std::size_t>(n));
-    at += n;
-  }
-  return 0;
-}
-
 // Opens a regular file; a folder or a device is refused. The type is checked
 // on the open descriptor, so a named pipe, also one swapped in for the file a
 // moment before, cannot block the open nor take what is written.
@@ -226,6 +212,19 @@ class LinuxReadFile final : public ReadFile {
 };
 
 }  // namespace
+
+int writeAt(int fd, std::span<const std::uint8_t> bytes, off_t at) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), at);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    bytes = bytes.subspan(static_cast<std::size_t>(n));
+    at += n;
+  }
+  return 0;
+}
 
 std::optional<std::string> LinuxFileSystem::host(const std::string& windowsPath) const {
   if (windowsPath.find('\0') != std::string::npos) return std::nullopt;

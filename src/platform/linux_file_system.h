@@ -21,6 +21,10 @@
 
 namespace bingo {
 
+// Writes all of `bytes` at offset `at`, retrying short and interrupted
+// writes; 0, or the errno of the write that failed.
+int writeAt(int fd, std::span<const std::uint8_t> bytes, off_t at);
+
 class LinuxFileSystem final : public FileSystem {
  public:
   explicit LinuxFileSystem(HostPaths paths) : m_paths(std::move(paths)) {}

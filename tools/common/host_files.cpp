@@ -7,24 +7,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/linux_file_system.h"
+
 namespace bingo::tools {
-namespace {
-
-// Writes all of `bytes` at `offset`, retrying short writes.
-int writeAllAt(int fd, std::span<const std::uint8_t> bytes, off_t offset) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), offset);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    bytes = bytes.subspan(static_cast<std::size_t>(n));
-    offset += n;
-  }
-  return 0;
-}
-
-}  // namespace
 
 bool HostFiles::fail(const std::string& what, const std::string& path, int code) {
   m_error = what + " " + path + ": " + std::strerror(code);
@@ -55,7 +40,7 @@ bool HostFiles::writeTorn(const std::string& path, std::span<const std::uint8_t>
   int code = 0;
   for (std::size_t at = 0; at < bytes.size() && code == 0; at += chunk) {
     if (at > 0 && between) between();
-    code = writeAllAt(fd, bytes.subspan(at, std::min(chunk, bytes.size() - at)), static_cast<off_t>(at));
+    code = writeAt(fd, bytes.subspan(at, std::min(chunk, bytes.size() - at)), static_cast<off_t>(at));
   }
   if (::close(fd) != 0 && code == 0) code = errno;
   return code == 0 ? true : fail("cannot write", path, code);
@@ -65,7 +50,7 @@ bool HostFiles::writeAtomic(const std::string& path, std::span<const std::uint8_
   const std::string temporary = path + ".tmp";
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return fail("cannot create", temporary, errno);
-  int code = writeAllAt(fd, bytes, 0);
+  int code = writeAt(fd, bytes, 0);
   if (::close(fd) != 0 && code == 0) code = errno;
   if (code == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) code = errno;
   if (code != 0) {
