@@ -7,14 +7,13 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QThread>
+#include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <functional>
@@ -32,16 +31,6 @@
 
 namespace bingo {
 namespace {
-
-bool waitUntil(int milliseconds, const std::function<bool()>& done) {
-  const QDeadlineTimer deadline(milliseconds);
-  while (!done()) {
-    if (deadline.hasExpired()) return false;
-    QCoreApplication::processEvents();
-    QThread::msleep(5);
-  }
-  return true;
-}
 
 Display* display() { return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->display(); }
 
@@ -115,7 +104,8 @@ TEST(X11Keyboard, KeysTypedAheadReachTheBoxAndTheFieldBehindIt) {
   window.show();
   takeKeyboard(window);
   keepKeyboard(window);
-  ASSERT_TRUE(waitUntil(10000, [&] { return QGuiApplication::focusWindow() == window.windowHandle(); }));
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == window.windowHandle(); }, 10000));
   // A box still open a whole round of the timer later never got its keys: it
   // is closed, so that the test fails instead of hanging.
   QTimer closer;
@@ -133,7 +123,7 @@ TEST(X11Keyboard, KeysTypedAheadReachTheBoxAndTheFieldBehindIt) {
                       QString("key --delay %1 1 2 minus 3 4 Return 5 minus 6 Escape 7 minus 8 Return 9")
                           .arg(delay)
                           .split(' '));
-    waitUntil(5000, [&] { return field->text() == "12579"; });
+    [[maybe_unused]] const bool typed = QTest::qWaitFor([&] { return field->text() == "12579"; }, 5000);
     EXPECT_EQ(field->text().toStdString() + " " + answers, "12579 34|Escape|8|") << delay;
   }
 }
